@@ -1,0 +1,37 @@
+// The expression engine's whole public face: three functions, exported by
+// these plain names, and the buffer sizes a caller must provide.
+#ifndef QUORIN_DLL_H
+#define QUORIN_DLL_H
+
+// The result buffer receives "[ans = ...]"; longer texts are cut to fit.
+#define QUORIN_RESULT_BUFFER_SIZE 2048
+// The error buffer: the worksheet passes the third byte of a 2048-byte
+// buffer whose first two bytes hold "# ".
+#define QUORIN_ERROR_BUFFER_SIZE 2046
+
+#if defined(_WIN32)
+#define QUORIN_API
+#else
+#define QUORIN_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Puts the constants and built-in functions in front of the root environment.
+QUORIN_API void initialize(void);
+
+// Runs one line. Returns 1 with the answer in result, or 0 with the message
+// in error ("set root environment." for a line that only defines names).
+// The buffer not named by the outcome is left untouched.
+QUORIN_API int evalExpression(char* line, char* result, char* error);
+
+// Destroys the root environment: built-ins, definitions and ans.
+QUORIN_API void finalize(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

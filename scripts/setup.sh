@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs everything the builds and tests need on a bare Debian machine.
+# Idempotent: does nothing when all is in place. Needs root (or sudo).
+set -euo pipefail
+
+native_packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev
+    libgtest-dev googletest libbenchmark-dev bc hyperfine
+)
+windows_packages=(
+    g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386
+    xvfb xdotool imagemagick fonts-ipafont-gothic locales zip
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+            echo "$package"
+    done
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+    as_root apt-get update -qq
+fi
+
+mapfile -t missing < <(missing_packages "${native_packages[@]}" "${windows_packages[@]}")
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    as_root apt-get update -qq
+    # Without recommends: fonts-wine would replace the default font by a
+    # bitmap font that draws kanji as boxes.
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its ANSI code page from the locale: ja_JP.UTF-8 gives 932.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    as_root sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+fi
