@@ -9,3 +9,9 @@ else()
   find_package(GTest REQUIRED)
 endif()
 include(GoogleTest)
+
+# Under Wine every start of a test program costs a second or more: list the
+# tests when they run, not at build time.
+if(CMAKE_CROSSCOMPILING)
+  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+endif()

@@ -1,0 +1,30 @@
+# Source this: sets up the environment for running the Windows build under
+# Wine, and prepares a 32-bit Japanese prefix once.
+#   WINEPREFIX defaults to ~/.local/share/worvane/wine (override before sourcing).
+
+export WINEARCH=win32
+export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/worvane/wine}"
+# Wine's ANSI code page follows LC_ALL: any other value silently gives 1252.
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Plain -all would also hide a missing DLL.
+export WINEDEBUG="-all,err+module"
+
+worvane_prepare_wine_prefix() {
+    [ -f "$WINEPREFIX/.worvane-ready" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    # Unmanaged windows: without a window manager (Xvfb) managed dialogs lose
+    # their captions and keystrokes get lost.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    # A crash must end the process, not wait on a dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.worvane-ready"
+}
+
+# A persistent wineserver whose streams do not hold the caller's pipes open.
+worvane_start_wineserver() {
+    wineserver -p </dev/null >/dev/null 2>&1
+}
