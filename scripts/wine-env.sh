@@ -14,17 +14,24 @@ export WINEDEBUG="-all,err+module"
 worvane_prepare_wine_prefix() {
     [ -f "$WINEPREFIX/.worvane-ready" ] && return 0
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-    # Unmanaged windows: without a window manager (Xvfb) managed dialogs lose
-    # their captions and keystrokes get lost.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    # A crash must end the process, not wait on a dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
-    wineserver -w
-    touch "$WINEPREFIX/.worvane-ready"
+    # Test programs started in parallel must not build the prefix twice.
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.worvane-ready" ] && exit 0
+        echo "wine: preparing the prefix $WINEPREFIX (once)" >&2
+        wineboot -i >/dev/null 2>&1 </dev/null
+        # Unmanaged windows: without a window manager (Xvfb) managed dialogs lose
+        # their captions and keystrokes get lost.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+        # A crash must end the process, not wait on a dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+        wineserver -w
+        touch "$WINEPREFIX/.worvane-ready"
+    ) 9>"$WINEPREFIX/.worvane-lock"
 }
 
 # A persistent wineserver whose streams do not hold the caller's pipes open.
+# Does nothing when one already serves the prefix.
 worvane_start_wineserver() {
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
 }

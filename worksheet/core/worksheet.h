@@ -5,6 +5,9 @@
 #ifndef QUORIN_WORKSHEET_H
 #define QUORIN_WORKSHEET_H
 
+#include <cstddef>
+#include <cstdio>
+
 namespace worksheet {
 
 inline constexpr int ringSlots = 30;
@@ -50,6 +53,18 @@ int visibleSlots(int sheetHeight, int lineHeight, int* slots);
 
 // Runs the lines of a file as if typed (the "!load" command).
 void loadFile(const char* fileName);
+
+// Loads nested deeper than this are refused with "# load error", so a file
+// that loads itself ends instead of exhausting the stack.
+inline constexpr int maxLoadDepth = 32;
+
+// Runs the lines of an open stream with loadFile's reading rules: LF, CR and
+// NUL end a line, empty lines are skipped, and a line of slotBytes characters
+// runs "# load error" and ends the reading. The command-line worksheet reads
+// its files and a piped standard input through it.
+void runLines(std::FILE* stream);
+// The same for a block of text already read, such as one typed line.
+void runLines(const char* text, std::size_t length);
 
 } // namespace worksheet
 

@@ -1,0 +1,110 @@
+#include "bench_lines.h"
+
+#include <random>
+
+namespace {
+
+constexpr std::size_t worksheetLineLength = 2047;
+
+std::string repeated(const std::string& piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// How often a piece fits into a line beside the fixed part.
+std::size_t fitting(const std::string& piece, std::size_t fixedLength) {
+    return (worksheetLineLength - fixedLength) / piece.size();
+}
+
+heavyLine chainOverUnboundName() {
+    return {"chain over an unbound name", {}, "a" + repeated("+1", fitting("+1", 1))};
+}
+
+heavyLine deepParentheses() {
+    const std::size_t depth = fitting("()", 1);
+    return {"deep parentheses", {}, repeated("(", depth) + "1" + repeated(")", depth)};
+}
+
+heavyLine deepParenthesesOverUnboundName() {
+    const std::size_t depth = fitting("(+1)", 1);
+    return {"deep parentheses over an unbound name",
+            {},
+            repeated("(", depth) + "a" + repeated("+1)", depth)};
+}
+
+heavyLine nestedApplications() {
+    const std::size_t depth = fitting("f[x = ]", 1);
+    return {"nested applications over an unbound name",
+            {"[f = x*x+x]"},
+            repeated("f[x = ", depth) + "y" + repeated("]", depth)};
+}
+
+heavyLine longArgumentList() {
+    const std::string argument = "a = b*c, ";
+    const std::string fixed = "(x+a)[x = 2]";
+    return {"long argument list",
+            {},
+            "(x+a)[" + repeated(argument, fitting(argument, fixed.size())) + "x = 2]"};
+}
+
+// Two lines of set-up build a tree of 2^250 shared leaves; evaluating it is
+// cut by the engine's work bound.
+heavyLine sharedTreeEvaluation() {
+    return {"evaluation of a doubling shared tree",
+            {"[f = x+x]", repeated("f[x = ", 250) + "y" + repeated("]", 250)},
+            "ans[y = 1]"};
+}
+
+heavyLine selfApplyingTwice() {
+    return {"definition applying itself twice", {"[f = f[] + f[]]"}, "f[]"};
+}
+
+} // namespace
+
+std::vector<std::string> arithmeticLines(int count) {
+    std::mt19937 generator(332971);
+    std::uniform_int_distribution<int> number(100, 999);
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string a = std::to_string(number(generator));
+        const std::string b = std::to_string(number(generator));
+        const std::string c = std::to_string(number(generator));
+        const std::string d = std::to_string(number(generator));
+        lines.push_back(a + "+" + b + "*" + c + "-(" + d + "+" + a + ")*" + b + "+" + c + "^2");
+    }
+    return lines;
+}
+
+std::vector<std::string> worksheetLines() {
+    return {
+        "[f = x^2 + 1, a = 3]",
+        "f[x = 2]",
+        "f[x = a[]] * 2",
+        "[g = f[x = y] - 1]",
+        "g[y = 3]",
+        "sin[x = PI[]/4] + cos[x = PI[]/4]",
+        "sqrt[x = 2]*sqrt[x = 2]",
+        "ln[x = E[]] + log[x = 1000]",
+        "a*b/c + 2*(3*x) - (x^2)^3",
+        "ans[x = 2, a = 1, b = 4, c = 8]",
+        "(x+1)[x = 2]",
+        "[h = abs[x = x - 5] + step[x = x]]",
+        "h[x = 3]",
+        "exp[x = y]",
+        "2 +",
+        "[area = PI[]*r^2]",
+        "area[r = 2]",
+        "332+971*155-(405+332)*971+155^2",
+    };
+}
+
+std::vector<heavyLine> heavyLines() {
+    return {
+        chainOverUnboundName(), deepParentheses(),  deepParenthesesOverUnboundName(),
+        nestedApplications(),   longArgumentList(), sharedTreeEvaluation(),
+        selfApplyingTwice(),
+    };
+}

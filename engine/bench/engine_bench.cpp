@@ -1,0 +1,111 @@
+// Lines per second of the engine through its exported functions: generated
+// arithmetic, a worksheet mixing definitions, applications and built-ins,
+// and the heaviest lines of the worksheet's length. Ends with the plain
+// figure the engine is held to: seconds for 100,000 arithmetic lines.
+#include "bench_lines.h"
+#include "stdout_silencer.h"
+
+#include "QuorinDLL.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int arithmeticLineCount = 100000;
+
+char resultBuffer[QUORIN_RESULT_BUFFER_SIZE];
+char errorBuffer[QUORIN_ERROR_BUFFER_SIZE];
+
+int evaluate(std::string& line) {
+    return evalExpression(line.data(), resultBuffer, errorBuffer);
+}
+
+void evaluateAll(std::vector<std::string>& lines) {
+    for (std::string& line : lines)
+        benchmark::DoNotOptimize(evaluate(line));
+}
+
+void countLines(benchmark::State& state, std::size_t linesPerIteration) {
+    state.counters["lines/s"] = benchmark::Counter(
+        static_cast<double>(linesPerIteration * state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void arithmetic(benchmark::State& state) {
+    std::vector<std::string> lines = arithmeticLines(arithmeticLineCount);
+    stdoutSilencer silencer;
+    initialize();
+    for (auto _ : state)
+        evaluateAll(lines);
+    finalize();
+    countLines(state, lines.size());
+}
+
+// Each pass is a fresh worksheet, as after the clear command, so that the
+// root environment does not grow from pass to pass.
+void worksheet(benchmark::State& state) {
+    std::vector<std::string> lines = worksheetLines();
+    stdoutSilencer silencer;
+    for (auto _ : state) {
+        initialize();
+        evaluateAll(lines);
+        finalize();
+    }
+    countLines(state, lines.size());
+}
+
+void heavy(benchmark::State& state, heavyLine heavy) {
+    stdoutSilencer silencer;
+    initialize();
+    evaluateAll(heavy.setup);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(evaluate(heavy.line));
+    finalize();
+    countLines(state, 1);
+}
+
+void registerBenchmarks() {
+    benchmark::RegisterBenchmark("100,000 arithmetic lines", arithmetic)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("worksheet", worksheet)->Unit(benchmark::kMicrosecond);
+    for (const heavyLine& line : heavyLines()) {
+        const std::string name = "2047-character line: " + line.name;
+        benchmark::RegisterBenchmark(name.c_str(), heavy, line)->Unit(benchmark::kMicrosecond);
+    }
+}
+
+double secondsForArithmeticLines() {
+    constexpr int passes = 5;
+    std::vector<std::string> lines = arithmeticLines(arithmeticLineCount);
+    double best = 1e9;
+    stdoutSilencer silencer;
+    for (int pass = 0; pass < passes; ++pass) {
+        initialize();
+        const auto start = std::chrono::steady_clock::now();
+        evaluateAll(lines);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        finalize();
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    registerBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const double seconds = secondsForArithmeticLines();
+    std::cout << "\n"
+              << arithmeticLineCount << " arithmetic lines: " << seconds
+              << " s of engine time (best of 5 passes; target well under 0.1 s)\n";
+    return 0;
+}

@@ -1,0 +1,62 @@
+// Binding lists: every environment of the engine is a singly linked list of
+// these records, searched from its head, first exact match winning. Each list
+// has exactly one holder; copies share the values, never the records.
+#ifndef QUORIN_BINDING_H
+#define QUORIN_BINDING_H
+
+#include <cstdint>
+#include <utility>
+
+namespace quorin {
+
+class knob;
+
+// The one name "[]" binds: no line can write it, since 0x07 is no letter or digit.
+inline constexpr char reservedName[] = "null\a";
+
+struct binding {
+    std::int32_t refCount;
+    knob* value; // one reference, owned by the record
+    binding* next;
+    char* name;  // heap copy, owned by the record
+};
+
+// A record of a copy of name bound to value, in front of next. Adopts the
+// reference to value, also when it fails for want of memory.
+binding* newBinding(const char* name, knob* value, binding* next);
+
+// The value of the first record named name, lent; none when there is no such record.
+knob* lookup(const binding* list, const char* name);
+
+// New records with the same names and values in the same order; the values
+// gain a reference each.
+binding* copyList(const binding* list);
+
+// Frees every record of the list and releases every value.
+void destroyList(binding* list);
+
+// The one holder of a list, destroying it on every exit unless handed over.
+class heldList {
+public:
+    explicit heldList(binding* list = nullptr) : list(list) {}
+    heldList(const heldList&) = delete;
+    heldList& operator=(const heldList&) = delete;
+    ~heldList() { destroyList(list); }
+
+    binding* get() const { return list; }
+    binding* handOver() { return std::exchange(list, nullptr); }
+
+    // Links record behind the last record of the list.
+    void append(binding* record) {
+        while (*tail) tail = &(*tail)->next;
+        *tail = record;
+    }
+
+private:
+    binding* list;
+    binding** tail = &list;
+};
+
+} // namespace quorin
+
+#endif

@@ -1,0 +1,114 @@
+// The engine's whole public face: the evaluation cycle of one line, and the
+// set-up and tear-down of the root environment. Nothing is thrown past here.
+#include "QuorinDLL.h"
+
+#include "binding.h"
+#include "engineState.h"
+#include "errors.h"
+#include "grammar.h"
+#include "knob.h"
+#include "knobRef.h"
+#include "lineBudget.h"
+#include "limits.h"
+#include "rootEnvironment.h"
+#include "textWriter.h"
+
+#include <cstring>
+#include <new>
+
+namespace quorin {
+
+binding* rootEnvironment = nullptr;
+std::int32_t nestDepth = 0;
+
+namespace {
+
+constexpr char answerName[] = "ans";
+
+static_assert(maxAnswerLength < QUORIN_RESULT_BUFFER_SIZE);
+
+void writeMessage(char* error, const char* message) {
+    textWriter(error, QUORIN_ERROR_BUFFER_SIZE).write(message);
+}
+
+// "[ans = text]", cut to its first characters and "...]" when too long.
+std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
+    textWriter out(text, sizeof text);
+    out.write("[");
+    out.write(answerName);
+    out.write(" = ");
+    value.print(out);
+    out.put(']');
+    if (out.full()) {
+        out.cutTo(cutAnswerLength);
+        out.write("...]");
+    }
+    return out.length();
+}
+
+// The first ans of the root environment takes the value; the first success
+// creates it at the head.
+void bindAnswer(knob* value) {
+    for (binding* record = rootEnvironment; record; record = record->next) {
+        if (std::strcmp(record->name, answerName) == 0) {
+            release(record->value);
+            record->value = value;
+            return;
+        }
+    }
+    rootEnvironment = newBinding(answerName, value, rootEnvironment);
+}
+
+// Printed before ans is bound, so a line that fails to print leaves ans as it was.
+void answer(knobRef value, char* result) {
+    char text[maxAnswerLength + 1];
+    const std::size_t length = printAnswer(*value, text);
+    bindAnswer(value.handOver());
+    std::memcpy(result, text, length + 1);
+}
+
+int evaluateLine(const char* line, char* result, char* error) {
+    nestDepth = 0;
+    startLineBudget();
+    const knobRef tree(parseExpr(line));
+    if (!tree) {
+        writeMessage(error, "set root environment.");
+        return 0;
+    }
+    answer(knobRef(tree->reduce(nullptr)), result);
+    return 1;
+}
+
+} // namespace
+
+} // namespace quorin
+
+using namespace quorin;
+
+void initialize() {
+    try {
+        buildRootEnvironment();
+    } catch (const std::bad_alloc&) {
+        // The definitions made so far stay; the others are missing.
+    }
+}
+
+int evalExpression(char* line, char* result, char* error) {
+    try {
+        return evaluateLine(line, result, error);
+    } catch (errorCode code) {
+        formatError(error, QUORIN_ERROR_BUFFER_SIZE, code, raisedName());
+    } catch (const lineAbort&) {
+        formatError(error, QUORIN_ERROR_BUFFER_SIZE, nestOverflow, nullptr);
+    } catch (const std::bad_alloc&) {
+        writeMessage(error, "out of memory");
+    } catch (...) {
+        writeMessage(error, "internal error");
+    }
+    return 0;
+}
+
+void finalize() {
+    destroyList(rootEnvironment);
+    rootEnvironment = nullptr;
+}

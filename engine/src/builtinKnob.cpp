@@ -1,0 +1,80 @@
+#include "binding.h"
+#include "errors.h"
+#include "knob.h"
+#include "knobRef.h"
+#include "textWriter.h"
+
+#include <cmath>
+
+namespace quorin {
+
+namespace {
+
+struct builtinFunction {
+    const char* name;
+    double (*compute)(double argument);
+};
+
+// In functionIndex order, from 1.
+constexpr builtinFunction builtinFunctions[builtinKnob::functionCount] = {
+    {"sin", [](double v) { return std::sin(v); }},
+    {"cos", [](double v) { return std::cos(v); }},
+    {"tan", [](double v) { return std::tan(v); }},
+    {"asin", [](double v) { return std::asin(v); }},
+    {"acos", [](double v) { return std::acos(v); }},
+    {"atan", [](double v) { return std::atan(v); }},
+    {"abs", [](double v) { return std::fabs(v); }},
+    {"sqrt", [](double v) { return std::sqrt(v); }},
+    {"exp", [](double v) { return std::exp(v); }},
+    {"log", [](double v) { return std::log10(v); }},
+    {"ln", [](double v) { return std::log(v); }},
+    {"delta", [](double v) { return v == 0.0 ? 1.0 : 0.0; }},
+    {"step", [](double v) { return v < 0.0 ? 0.0 : 1.0; }},
+};
+
+constexpr char argumentName[] = "x";
+
+const builtinFunction* functionAt(std::int32_t index) {
+    if (index < 1 || index > builtinKnob::functionCount) return nullptr;
+    return &builtinFunctions[index - 1];
+}
+
+} // namespace
+
+const char* builtinKnob::functionName(std::int32_t index) { return functionAt(index)->name; }
+
+builtinKnob::builtinKnob(std::int32_t functionIndex) : knob('L'), functionIndex(functionIndex) {}
+
+// The argument must be computable without names: it is evaluated with none.
+double builtinKnob::evaluate(const binding* environment) const {
+    const knob* argument = environment ? lookup(environment, argumentName) : nullptr;
+    if (!argument) raiseError(argumentLoss, argumentName);
+    const double value = argument->evaluate(nullptr);
+    const builtinFunction* function = functionAt(functionIndex);
+    return function ? function->compute(value) : 0.0;
+}
+
+// An argument that still holds names keeps the application: (sin[x = x])[x = a].
+knob* builtinKnob::reduce(const binding* environment) {
+    knob* argument = environment ? lookup(environment, argumentName) : nullptr;
+    if (!argument) return addRef();
+    double value;
+    if (tryEvaluate(*this, environment, value)) return new numKnob(value);
+    knobRef self(addRef());
+    heldList arguments(newBinding(argumentName, argument->addRef(), nullptr));
+    knob* application = new callKnob(self.get(), arguments.get());
+    self.handOver();
+    arguments.handOver();
+    return application;
+}
+
+int builtinKnob::print(textWriter& out) const {
+    const std::size_t start = out.length();
+    if (const builtinFunction* function = functionAt(functionIndex)) {
+        out.write(function->name);
+        out.write("[x = x]");
+    }
+    return static_cast<int>(out.length() - start);
+}
+
+} // namespace quorin

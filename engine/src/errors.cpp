@@ -1,0 +1,56 @@
+#include "errors.h"
+
+#include "limits.h"
+#include "textWriter.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace quorin {
+
+namespace {
+
+constexpr std::string_view messageFormats[] = {
+    "",
+    "undefined variable :",
+    "argument loss :",
+    "nest overflow",
+    "parse error",
+    "parse error at parseEnv",
+    "parse error at mount",
+    "parse error at submount",
+};
+
+constexpr errorCode lastCode = parseErrorAtSubmount;
+
+bool takesName(errorCode code) { return code == undefinedVariable || code == argumentLoss; }
+
+// The longest message is "argument loss :" or "undefined variable :" with a
+// 99-character name.
+char reportBuffer[64 + nameCapacity];
+
+char lastRaisedName[nameCapacity];
+
+} // namespace
+
+void formatError(char* buffer, std::size_t capacity, errorCode code, const char* name) {
+    if (code < undefinedVariable || code > lastCode) return;
+    textWriter out(buffer, capacity);
+    out.write(messageFormats[code]);
+    if (takesName(code) && name) out.write(name);
+}
+
+void reportError(errorCode code, const char* name) {
+    formatError(reportBuffer, sizeof reportBuffer, code, name);
+    std::fputs(reportBuffer, stdout);
+    std::fputs("\r\n", stdout);
+}
+
+void raiseError(errorCode code, const char* name) {
+    textWriter(lastRaisedName, sizeof lastRaisedName).write(name ? name : "");
+    throw code;
+}
+
+const char* raisedName() { return lastRaisedName; }
+
+} // namespace quorin

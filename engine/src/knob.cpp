@@ -1,0 +1,77 @@
+#include "knob.h"
+
+#include "errors.h"
+#include "lineBudget.h"
+#include "nodeStorage.h"
+
+#include <new>
+#include <vector>
+
+namespace quorin {
+
+namespace {
+
+// Print precedence follows folding order: the operator folded first binds
+// tightest and has the highest number.
+std::int32_t precedenceOf(char kind) {
+    switch (kind) {
+    case '-': return 1;
+    case '*': return 2;
+    case '/': return 3;
+    case '^': return 4;
+    default: return 0; // "+", and every kind that is no operator
+    }
+}
+
+// Nodes whose last reference went while another teardown was running. The
+// outermost release tears them down one after another, so the stack stays
+// flat even for a chain a million nodes deep.
+std::vector<knob*> pendingTeardown;
+bool tearingDown = false;
+
+void deferTeardown(knob* node) {
+    try {
+        pendingTeardown.push_back(node);
+    } catch (const std::bad_alloc&) {
+        delete node; // no room to queue it: tear it down on the stack instead
+    }
+}
+
+} // namespace
+
+void* knob::operator new(std::size_t size) { return allocateNode(size); }
+
+void knob::operator delete(void* storage, std::size_t size) noexcept { freeNode(storage, size); }
+
+// The count is set here, not by the allocator: stores into storage before the
+// constructor runs are not part of the object and may be discarded.
+knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) {}
+
+void release(knob* node) {
+    if (--node->refCount > 0) return;
+    if (tearingDown) {
+        deferTeardown(node);
+        return;
+    }
+    tearingDown = true;
+    delete node;
+    while (!pendingTeardown.empty()) {
+        knob* next = pendingTeardown.back();
+        pendingTeardown.pop_back();
+        delete next;
+    }
+    tearingDown = false;
+}
+
+bool tryEvaluate(const knob& node, const binding* environment, double& value) {
+    const trialMark mark;
+    try {
+        value = node.evaluate(environment);
+        return true;
+    } catch (errorCode) {
+        mark.rollBack();
+        return false;
+    }
+}
+
+} // namespace quorin

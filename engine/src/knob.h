@@ -1,0 +1,155 @@
+// The expression tree: the reference-counted node base `knob` and its kinds.
+//
+// Ownership: whoever creates a node owns its one reference; a node holds one
+// reference on each child; constructors adopt the references they are given;
+// reduce returns a new reference; evaluate and print take and give none.
+#ifndef QUORIN_KNOB_H
+#define QUORIN_KNOB_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quorin {
+
+struct binding;
+class textWriter;
+
+class knob {
+public:
+    static void* operator new(std::size_t size);
+    static void operator delete(void* storage, std::size_t size) noexcept;
+
+    explicit knob(char kind);
+    knob(const knob&) = delete;
+    knob& operator=(const knob&) = delete;
+    // Teardown: releases what the node holds; release frees the node itself.
+    virtual ~knob() = default;
+
+    // The numeric value under environment; throws an errorCode when there is none.
+    virtual double evaluate(const binding* environment) const = 0;
+    // A tree that means the same under environment, as a new reference.
+    virtual knob* reduce(const binding* environment) = 0;
+    // Writes the node's text; returns the number of characters written.
+    virtual int print(textWriter& out) const = 0;
+
+    knob* addRef() {
+        ++refCount;
+        return this;
+    }
+
+    std::int32_t refCount;
+    char kind;
+    std::int32_t precedence;
+};
+
+// Drops one reference; the last one tears the node down. Never recurses over
+// the depth of a tree, however deep.
+void release(knob* node);
+
+// A trial evaluation: false when it raised one of the engine's error codes.
+// Anything else (an abort, exhausted memory) passes through.
+bool tryEvaluate(const knob& node, const binding* environment, double& value);
+
+// A number constant (kind 'l').
+class numKnob final : public knob {
+public:
+    explicit numKnob(double value);
+
+    double evaluate(const binding* environment) const override;
+    knob* reduce(const binding* environment) override;
+    int print(textWriter& out) const override;
+
+    const double value;
+};
+
+class knobRef;
+
+// One of the five operators (its kind is the operator character).
+class opKnob final : public knob {
+public:
+    // Adopts both operands; the parser builds a sign without them and sets
+    // them when it folds the sign.
+    opKnob(knob* left, knob* right, char op);
+    ~opKnob() override;
+
+    double evaluate(const binding* environment) const override;
+    knob* reduce(const binding* environment) override;
+    int print(textWriter& out) const override;
+
+    knob* getLeft() const { return left; }
+    knob* getRight() const { return right; }
+    void setLeft(knob* operand);
+    void setRight(knob* operand);
+
+    // Folds the number a, as this operator's left operand, into the reduced right operand r.
+    knob* reduceNumTree(double a, knobRef r) const;
+    // Folds the number b, as this operator's right operand, into the reduced left operand l.
+    knob* reduceTreeNum(knobRef l, double b) const;
+
+    // Two values combined as the operator does, without the zero short cut.
+    static double combine(char op, double left, double right);
+
+private:
+    knob* reduceWithNumericLeft(double leftValue, const binding* environment);
+    knob* reduceWithSymbolicLeft(const binding* environment);
+
+    knob* left;
+    knob* right;
+};
+
+// A name (kind 'V'; 'v' when it stood alone in parentheses).
+class varKnob final : public knob {
+public:
+    varKnob(const char* name, std::int32_t lookupMark);
+    ~varKnob() override;
+
+    double evaluate(const binding* environment) const override;
+    knob* reduce(const binding* environment) override;
+    int print(textWriter& out) const override;
+
+    const std::int32_t lookupMark; // 1: never looked up
+    char* const name;
+
+private:
+    knob* boundValue(const binding* environment) const;
+};
+
+// An application of a tree to a binding list (kind 'F').
+class callKnob final : public knob {
+public:
+    // Adopts the tree and the list, which is never empty.
+    callKnob(knob* function, binding* arguments);
+    ~callKnob() override;
+
+    double evaluate(const binding* environment) const override;
+    knob* reduce(const binding* environment) override;
+    int print(textWriter& out) const override;
+
+    knob* const function;
+    binding* const arguments;
+
+private:
+    knob* resolveFunction() const;
+    bool hasEmptyArgumentList() const;
+    void printArguments(textWriter& out) const;
+};
+
+// One of the built-in mathematical functions of x (kind 'L').
+class builtinKnob final : public knob {
+public:
+    static constexpr std::int32_t functionCount = 13;
+    // The name the root environment binds to function index (1 to functionCount).
+    static const char* functionName(std::int32_t index);
+
+    explicit builtinKnob(std::int32_t functionIndex);
+
+    double evaluate(const binding* environment) const override;
+    knob* reduce(const binding* environment) override;
+    int print(textWriter& out) const override;
+
+    const std::int32_t functionIndex;
+};
+
+} // namespace quorin
+
+#endif

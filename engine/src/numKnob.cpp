@@ -1,0 +1,20 @@
+#include "knob.h"
+#include "numberText.h"
+#include "textWriter.h"
+
+namespace quorin {
+
+numKnob::numKnob(double value) : knob('l'), value(value) {}
+
+double numKnob::evaluate(const binding*) const { return value; }
+
+knob* numKnob::reduce(const binding*) { return addRef(); }
+
+int numKnob::print(textWriter& out) const {
+    char text[numberTextCapacity];
+    const std::size_t start = out.length();
+    out.write({text, formatNumber(value, text)});
+    return static_cast<int>(out.length() - start);
+}
+
+} // namespace quorin

@@ -1,0 +1,101 @@
+#include "numberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+namespace quorin {
+
+namespace {
+
+constexpr int significantDigits = 6;
+constexpr std::size_t minExponentDigits = 3;
+
+bool isDigit(char character) { return character >= '0' && character <= '9'; }
+
+// The conversion writes at least two exponent digits; the worksheet has always
+// shown three.
+std::size_t widenExponent(char* text, std::size_t length) {
+    char* exponent = std::find(text, text + length, 'e');
+    if (exponent == text + length) return length;
+    char* digits = exponent + 2; // past the letter and its sign
+    const std::size_t digitCount = static_cast<std::size_t>(text + length - digits);
+    if (digitCount >= minExponentDigits) return length;
+    const std::size_t padding = minExponentDigits - digitCount;
+    std::memmove(digits + padding, digits, digitCount);
+    std::memset(digits, '0', padding);
+    return length + padding;
+}
+
+// Decimal exponent of the first significant digit of a constant whose value
+// lies outside the range of double; only its sign matters.
+long long orderOfMagnitude(const char* first, const char* last) {
+    constexpr long long saturation = 1'000'000'000;
+    long long magnitude = 0;
+    bool significant = false;
+    const char* position = first;
+    for (; position < last && isDigit(*position); ++position) {
+        if (significant) ++magnitude;
+        else if (*position != '0') significant = true;
+    }
+    if (position < last && *position == '.') {
+        for (++position; position < last && isDigit(*position); ++position) {
+            if (significant) continue;
+            --magnitude;
+            if (*position != '0') significant = true;
+        }
+    }
+    if (position < last && (*position == 'e' || *position == 'E')) {
+        ++position;
+        const bool negative = position < last && *position == '-';
+        if (position < last && (*position == '-' || *position == '+')) ++position;
+        long long exponent = 0;
+        for (; position < last && isDigit(*position); ++position)
+            exponent = std::min(saturation, exponent * 10 + (*position - '0'));
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
+// Most tokens are short runs of digits, whose value is exact without the full
+// decimal conversion.
+std::optional<double> wholeNumberValue(const char* first, const char* last) {
+    constexpr std::ptrdiff_t exactDigits = 15;
+    if (last - first > exactDigits) return std::nullopt;
+    std::int64_t value = 0;
+    for (const char* position = first; position < last; ++position) {
+        if (!isDigit(*position)) return std::nullopt;
+        value = value * 10 + (*position - '0');
+    }
+    return static_cast<double>(value);
+}
+
+} // namespace
+
+std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
+    if (std::isnan(value)) {
+        std::memcpy(text, "nan", 4);
+        return 3;
+    }
+    const auto written = std::to_chars(text, text + numberTextCapacity - 1, value,
+                                       std::chars_format::general, significantDigits);
+    const std::size_t length = widenExponent(text, static_cast<std::size_t>(written.ptr - text));
+    text[length] = '\0';
+    return length;
+}
+
+double readNumber(const char* first, const char* last) {
+    if (const auto whole = wholeNumberValue(first, last)) return *whole;
+    double value = 0.0;
+    const auto read = std::from_chars(first, last, value, std::chars_format::general);
+    if (read.ec != std::errc::result_out_of_range) return value;
+    const char* end = read.ptr;
+    return orderOfMagnitude(first, end) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+} // namespace quorin

@@ -1,0 +1,79 @@
+#include "knob.h"
+#include "lineBudget.h"
+#include "textWriter.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace quorin {
+
+namespace {
+
+bool shortCutsAtZero(char op) { return op == '*' || op == '/' || op == '^'; }
+
+// A right operand of the same precedence is grouped on the right: (a)-((b)-(c))
+// must not read back as (a-b)-c. Under "+" and "*" the grouping does not matter.
+bool groupsRightOperand(char op) { return op == '-' || op == '/' || op == '^'; }
+
+void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
+    if (parenthesised) out.put('(');
+    operand.print(out);
+    if (parenthesised) out.put(')');
+}
+
+} // namespace
+
+opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
+
+opKnob::~opKnob() {
+    static constexpr char teardownNote[] = "knob destructor called\n";
+    std::fwrite(teardownNote, 1, sizeof teardownNote - 1, stdout);
+    if (left) release(left);
+    if (right) release(right);
+    left = right = nullptr;
+}
+
+void opKnob::setLeft(knob* operand) {
+    if (left) release(left);
+    left = operand;
+}
+
+void opKnob::setRight(knob* operand) {
+    if (right) release(right);
+    right = operand;
+}
+
+double opKnob::combine(char op, double left, double right) {
+    switch (op) {
+    case '+': return left + right;
+    case '-': return left - right;
+    case '*': return left * right;
+    case '/': return left / right;
+    default: return std::pow(left, right);
+    }
+}
+
+double opKnob::evaluate(const binding* environment) const {
+    return visitTree(operatorVisit, [&] {
+        const double leftValue = left->evaluate(environment);
+        // The right operand is not looked at: even a name bound nowhere gives 0.
+        if (leftValue == 0.0 && shortCutsAtZero(kind)) return 0.0;
+        return combine(kind, leftValue, right->evaluate(environment));
+    });
+}
+
+int opKnob::print(textWriter& out) const {
+    const std::size_t start = out.length();
+    if (out.full()) return 0;
+    visitTree(operatorVisit, [&] {
+        printOperand(*left, left->precedence < precedence, out);
+        out.put(kind);
+        const bool groupRight = right->precedence < precedence ||
+                                (right->precedence == precedence && groupsRightOperand(kind));
+        printOperand(*right, groupRight, out);
+        return true;
+    });
+    return static_cast<int>(out.length() - start);
+}
+
+} // namespace quorin

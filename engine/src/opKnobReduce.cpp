@@ -1,0 +1,190 @@
+// Symbolic reduction of operator nodes: compute what can be computed, and fold
+// the numbers of what cannot by a fixed set of regrouping rules.
+#include "knob.h"
+#include "knobRef.h"
+#include "lineBudget.h"
+
+#include <cmath>
+#include <span>
+#include <string_view>
+
+namespace quorin {
+
+namespace {
+
+// One regrouping: an outer operator applied to a number and an inner operator
+// node, one of whose operands is a number, becomes "number result X" where X
+// is the inner node's other operand.
+struct foldingRule {
+    char inner;
+    char outer;
+    double (*number)(double outer, double inner);
+    char result;
+    bool numberOnRight = false; // "X result number" instead
+};
+
+// r = b inner X, folded into a outer r.
+constexpr foldingRule numberLeftOfInnerRight[] = {
+    {'+', '+', [](double a, double b) { return a + b; }, '+'},
+    {'+', '-', [](double a, double b) { return a - b; }, '-'},
+    {'-', '+', [](double a, double b) { return a + b; }, '-'},
+    {'-', '-', [](double a, double b) { return a - b; }, '+'},
+    {'*', '*', [](double a, double b) { return a * b; }, '*'},
+    {'*', '/', [](double a, double b) { return a / b; }, '/'},
+    {'*', '^', [](double a, double b) { return std::pow(a, b); }, '^'},
+    {'/', '*', [](double a, double b) { return a * b; }, '/'},
+    {'/', '/', [](double a, double b) { return a / b; }, '*'},
+};
+
+// r = X inner b, folded into a outer r.
+constexpr foldingRule numberRightOfInnerRight[] = {
+    {'+', '+', [](double a, double b) { return a + b; }, '+'},
+    {'+', '-', [](double a, double b) { return a - b; }, '-'},
+    {'-', '+', [](double a, double b) { return a - b; }, '+'},
+    {'-', '-', [](double a, double b) { return a + b; }, '-'},
+    {'*', '*', [](double a, double b) { return a * b; }, '*'},
+    {'*', '/', [](double a, double b) { return a / b; }, '/'},
+    {'*', '^', [](double a, double b) { return std::pow(a, b); }, '^'},
+    {'/', '*', [](double a, double b) { return a / b; }, '*'},
+    {'/', '/', [](double a, double b) { return a * b; }, '/'},
+    {'/', '^', [](double a, double b) { return std::pow(a, 1 / b); }, '^'},
+};
+
+// l = c inner X, folded into l outer b.
+constexpr foldingRule numberLeftOfInnerLeft[] = {
+    {'+', '+', [](double b, double c) { return b + c; }, '+'},
+    {'+', '-', [](double b, double c) { return c - b; }, '+'},
+    {'-', '+', [](double b, double c) { return c + b; }, '-'},
+    {'-', '-', [](double b, double c) { return c - b; }, '-'},
+    {'*', '*', [](double b, double c) { return b * c; }, '*'},
+    {'*', '/', [](double b, double c) { return c / b; }, '*'},
+    {'/', '*', [](double b, double c) { return c * b; }, '/'},
+    {'/', '/', [](double b, double c) { return c / b; }, '/'},
+    {'^', '^', [](double b, double c) { return std::pow(c, b); }, '^'},
+};
+
+// l = X inner c, folded into l outer b.
+constexpr foldingRule numberRightOfInnerLeft[] = {
+    {'+', '+', [](double b, double c) { return b + c; }, '+'},
+    {'+', '-', [](double b, double c) { return c - b; }, '+'},
+    {'-', '+', [](double b, double c) { return b - c; }, '+'},
+    {'-', '-', [](double b, double c) { return -b - c; }, '+'},
+    {'*', '*', [](double b, double c) { return b * c; }, '*'},
+    {'*', '/', [](double b, double c) { return c / b; }, '*'},
+    {'/', '*', [](double b, double c) { return b / c; }, '*'},
+    {'/', '/', [](double b, double c) { return 1 / (b * c); }, '*'},
+    {'^', '^', [](double b, double c) { return b * c; }, '^', true},
+};
+
+using foldingTable = std::span<const foldingRule>;
+
+const foldingRule* findRule(foldingTable table, char inner, char outer) {
+    for (const foldingRule& rule : table)
+        if (rule.inner == inner && rule.outer == outer) return &rule;
+    return nullptr;
+}
+
+bool isNumber(const knob& node) { return node.kind == 'l'; }
+
+double numberValue(const knob& node) { return node.evaluate(nullptr); }
+
+knob* makeOperator(knobRef left, knobRef right, char op) {
+    knob* node = new opKnob(left.get(), right.get(), op);
+    left.handOver();
+    right.handOver();
+    return node;
+}
+
+knob* makeNumber(double value) { return new numKnob(value); }
+
+// The operand of inner that is not the number the rule folded away, with a
+// reference of its own.
+knobRef keptOperand(const opKnob& inner, bool numberOnLeft) {
+    return knobRef((numberOnLeft ? inner.getRight() : inner.getLeft())->addRef());
+}
+
+} // namespace
+
+knob* opKnob::reduceNumTree(double a, knobRef r) const {
+    if (std::string_view("+-*/").find(r->kind) != std::string_view::npos) {
+        const auto& inner = static_cast<const opKnob&>(*r);
+        const bool numberOnLeft = isNumber(*inner.getLeft());
+        if (numberOnLeft || isNumber(*inner.getRight())) {
+            const double b = numberValue(numberOnLeft ? *inner.getLeft() : *inner.getRight());
+            const foldingTable table = numberOnLeft ? foldingTable(numberLeftOfInnerRight)
+                                                    : foldingTable(numberRightOfInnerRight);
+            const foldingRule* rule = findRule(table, inner.kind, kind);
+            if (rule) {
+                knobRef x = keptOperand(inner, numberOnLeft);
+                r = knobRef();
+                return makeOperator(knobRef(makeNumber(rule->number(a, b))), std::move(x),
+                                    rule->result);
+            }
+        }
+    }
+    return makeOperator(knobRef(makeNumber(a)), std::move(r), kind);
+}
+
+knob* opKnob::reduceTreeNum(knobRef l, double b) const {
+    if (std::string_view("+-*/^").find(l->kind) != std::string_view::npos) {
+        const auto& inner = static_cast<const opKnob&>(*l);
+        const bool numberOnLeft = isNumber(*inner.getLeft());
+        if (numberOnLeft || isNumber(*inner.getRight())) {
+            const double c = numberValue(numberOnLeft ? *inner.getLeft() : *inner.getRight());
+            const foldingTable table = numberOnLeft ? foldingTable(numberLeftOfInnerLeft)
+                                                    : foldingTable(numberRightOfInnerLeft);
+            const foldingRule* rule = findRule(table, inner.kind, kind);
+            if (rule) {
+                knobRef x = keptOperand(inner, numberOnLeft);
+                l = knobRef();
+                knobRef number(makeNumber(rule->number(b, c)));
+                return rule->numberOnRight
+                           ? makeOperator(std::move(x), std::move(number), rule->result)
+                           : makeOperator(std::move(number), std::move(x), rule->result);
+            }
+        }
+    }
+    return makeOperator(std::move(l), knobRef(makeNumber(b)), kind);
+}
+
+knob* opKnob::reduce(const binding* environment) {
+    return visitTree(operatorVisit, [&] {
+        double leftValue;
+        if (tryEvaluate(*left, environment, leftValue))
+            return reduceWithNumericLeft(leftValue, environment);
+        return reduceWithSymbolicLeft(environment);
+    });
+}
+
+knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment) {
+    if (leftValue == 0.0) {
+        if (kind == '*' || kind == '/' || kind == '^') return makeNumber(0.0);
+        if (kind == '+') {
+            double rightValue;
+            if (tryEvaluate(*right, environment, rightValue)) return makeNumber(rightValue);
+            return right->reduce(environment);
+        }
+    }
+    double rightValue;
+    if (tryEvaluate(*right, environment, rightValue))
+        return makeNumber(combine(kind, leftValue, rightValue));
+    return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
+}
+
+knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
+    knobRef reducedLeft(left->reduce(environment));
+    double rightValue;
+    if (!tryEvaluate(*right, environment, rightValue))
+        return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
+    if (rightValue == 0.0) {
+        switch (kind) {
+        case '*': return makeNumber(0.0);
+        case '+':
+        case '-': return reducedLeft.handOver();
+        case '^': return makeNumber(1.0);
+        }
+    }
+    return reduceTreeNum(std::move(reducedLeft), rightValue);
+}
+
+} // namespace quorin

@@ -1,0 +1,35 @@
+// A bounded, always NUL-terminated text buffer. Once a write does not fit, the
+// writer is full and takes nothing more, so printing a huge tree stops early.
+#ifndef QUORIN_TEXT_WRITER_H
+#define QUORIN_TEXT_WRITER_H
+
+#include <cstddef>
+#include <string_view>
+
+namespace quorin {
+
+class textWriter {
+public:
+    // capacity counts the terminating NUL and must be at least 1.
+    textWriter(char* buffer, std::size_t capacity);
+
+    void write(std::string_view text);
+    void put(char character) { write(std::string_view(&character, 1)); }
+
+    // True once some text did not fit: everything after it is dropped.
+    bool full() const { return overflowed; }
+    std::size_t length() const { return static_cast<std::size_t>(position - start); }
+
+    // Keeps the first `kept` characters and lets writing go on after them.
+    void cutTo(std::size_t kept);
+
+private:
+    char* start;
+    char* position;
+    char* last; // where the NUL goes when the buffer is full
+    bool overflowed = false;
+};
+
+} // namespace quorin
+
+#endif

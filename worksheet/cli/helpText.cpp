@@ -1,0 +1,31 @@
+// One screenful: how to run quorin, and the expression language.
+#include "helpText.h"
+
+namespace quorin {
+
+const char* const helpText =
+    R"(Usage: quorin [--diagnostics] [FILE...]
+Runs worksheet lines from each FILE, or else from standard input (with a
+prompt on a terminal), and prints each line followed by its answer.
+  --diagnostics  show the engine's diagnostic lines on standard error
+Exit status: 0, or 1 when a FILE could not be read.
+
+Numbers    3   2.5   1e-3          Operators   + - * / ^   ( )
+Priority   ^ first, then /, *, -, and + last; all left-associative:
+           a*b/c is a*(b/c)   a-b+c is (a-b)+c   2^3^2 is 64   -2^2 is -4
+           a sign needs parentheses after an operator: 2*(-3), not 2*-3
+Names      letters then digits (x, r2); a line keeps them symbolic:
+           x*2+1 gives [ans = (x)*(2)+1], PI gives [ans = PI]
+Define     [f = x^2 + 1, a = 3]        gives # set root environment.
+Apply      f[x = 3] gives [ans = 10]   a[] gives [ans = 3]
+           any tree applies: (x+y)[x = 1, y = 2] gives [ans = 3]
+ans        the last answer, a tree like any other: ans[x = 2]
+Built-ins  PI[] E[]; sin cos tan asin acos atan abs sqrt exp log (base 10)
+           ln delta step, each applied to x: sqrt[x = 2], log[x = 100]
+Comments   # a line that starts with # stays on the sheet unrun
+Commands   !clear        forgets every definition and ans
+           !load "file"  runs the lines of a file (names are relative to
+                         the current directory; loads may nest 32 deep)
+)";
+
+} // namespace quorin

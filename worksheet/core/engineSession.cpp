@@ -1,0 +1,17 @@
+// The worksheet's lifetime: the engine and the rings start and stop together.
+#include "QuorinDLL.h"
+#include "rings.h"
+
+namespace worksheet {
+
+void startEngine() {
+    initialize();
+    allocateRings();
+}
+
+void stopEngine() {
+    finalize();
+    freeRings();
+}
+
+} // namespace worksheet

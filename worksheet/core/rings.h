@@ -1,0 +1,31 @@
+// Slot arithmetic and copying shared by the files that touch the rings.
+#ifndef QUORIN_WORKSHEET_RINGS_H
+#define QUORIN_WORKSHEET_RINGS_H
+
+#include "worksheet.h"
+
+namespace worksheet {
+
+// The longest text a slot holds: one byte stays for the terminating NUL.
+inline constexpr int slotTextLimit = slotBytes - 1;
+
+constexpr int nextSlot(int slot) {
+    return (slot + 1) % ringSlots;
+}
+constexpr int previousSlot(int slot) {
+    return (slot + ringSlots - 1) % ringSlots;
+}
+
+// Copies text into slot, cut to slotTextLimit characters; costs the text's
+// length, not the slot's. A text that already is the slot stays as it is.
+void copyIntoSlot(ringSlot& slot, const char* text);
+
+// Gives both rings fresh slots (display texts empty, history slots
+// unwritten) and puts every index at 0; frees rings that were there.
+void allocateRings();
+// Frees both rings and leaves their pointers null.
+void freeRings();
+
+} // namespace worksheet
+
+#endif

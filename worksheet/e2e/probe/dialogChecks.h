@@ -1,0 +1,21 @@
+// Checks of the windows the worksheet opens: dialogs (the about box, the
+// quit question, the open-file dialog) and the popup menu. Each returns the
+// probe's exit code.
+#ifndef WORVANE_PROBE_DIALOG_CHECKS_H
+#define WORVANE_PROBE_DIALOG_CHECKS_H
+
+#include "probeOptions.h"
+
+// expect-dialog CAPTION [TEXT...]: a dialog of the worksheet's process with
+// this caption, holding controls with these texts; prints its controls.
+int expectDialog(const probeOptions& options);
+// expect-no-dialog CAPTION
+int expectNoDialog(const probeOptions& options);
+// button CAPTION ID: prints "button X Y", the screen centre of control ID.
+int printButton(const probeOptions& options);
+// expect-popup: prints "popup X Y W H" once a popup menu is open.
+int expectPopup(const probeOptions& options);
+// expect-no-popup
+int expectNoPopup(const probeOptions& options);
+
+#endif

@@ -1,0 +1,25 @@
+// Checks of the worksheet window itself: where it is, what its edit pane
+// holds and what its face shows. Each returns the probe's exit code: 0 when
+// the check held within the timeout, 1 otherwise.
+#ifndef WORVANE_PROBE_WINDOW_CHECKS_H
+#define WORVANE_PROBE_WINDOW_CHECKS_H
+
+#include "probeOptions.h"
+
+// window: prints the worksheet's geometry once it exists:
+//   window X Y W H / client X Y W H / pane L T R B / line-height N
+int printWindow(const probeOptions& options);
+// expect-size W H, expect-position X Y
+int expectSize(const probeOptions& options);
+int expectPosition(const probeOptions& options);
+// expect-pane TEXT, set-pane TEXT
+int expectPane(const probeOptions& options);
+int setPane(const probeOptions& options);
+// expect-sheet TEXT..., expect-face TEXT...: every text shown on the sheet
+// since the program started, oldest first.
+int expectSheet(const probeOptions& options);
+int expectFace(const probeOptions& options);
+// expect-gone: the worksheet window no longer exists.
+int expectGone(const probeOptions& options);
+
+#endif

@@ -1,0 +1,285 @@
+#!/usr/bin/env bash
+# End-to-end tests of the worksheet program: each function test_NAME starts
+# QuorinUI.exe afresh, drives it with real keys and mouse, and checks what
+# its window shows. CTest runs one per test (see CMakeLists.txt).
+#   tests.sh NAME SUITE_DIR PROGRAM PROBE
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+
+readonly menu_items="menu 40005:変数のｸﾘｱ|40006:ﾌｧｲﾙを開く...|40007:ﾊﾞｰｼﾞｮﾝ情報...|-|40004:終了"
+readonly about_caption="ﾊﾞｰｼﾞｮﾝ情報"
+readonly quit_caption="終了の確認"
+readonly quit_question="終了してよいですか？"
+readonly open_caption="開く"
+readonly id_ok=1
+readonly id_cancel=2
+readonly id_yes=6
+readonly id_no=7
+
+# Opens the popup menu with a right click on the sheet and checks that it
+# opened at the pointer.
+open_popup_menu() {
+    local x y
+    x="$(screen_x 150)"
+    y="$(screen_y 60)"
+    click_at "$x" "$y" 3
+    check "a popup menu opens" expect-popup
+    read -r _ popup_x popup_y popup_width popup_height <<<"$probe_output"
+    [ "$popup_x $popup_y" = "$x $y" ] || fail "the popup menu opened at ($popup_x, $popup_y), not at the pointer ($x, $y)"
+}
+
+# choose_menu_item N: the Nth item from the top, chosen with the keyboard.
+choose_menu_item() {
+    open_popup_menu
+    local downs=()
+    for ((i = 0; i < $1; i++)); do downs+=(Down); done
+    press "${downs[@]}" Return
+    check "the popup menu closes" expect-no-popup
+}
+
+click_button() { # CAPTION ID
+    check "the dialog \"$1\" has a button $2" button "$1" "$2"
+    read -r _ x y <<<"$probe_output"
+    click_at "$x" "$y"
+}
+
+test_start_size_and_face() {
+    start_program
+    expect_size 500 400
+    [ "$pane_left $pane_top $pane_right $pane_bottom" = "50 260 450 290" ] ||
+        fail "the edit pane is at ($pane_left, $pane_top)-($pane_right, $pane_bottom), not (50, 260)-(450, 290)"
+    # Every pixel: black root outside the region; inside, the grey ruled
+    # face, the close icon, the grip on black, and the empty white sheet.
+    expect_face
+}
+
+test_typed_line_is_answered() {
+    start_program
+    click_pane
+    enter_line "1+2" "[ans = 3]"
+    expect_sheet
+    expect_pane ""
+    expect_face
+}
+
+test_comment_error_and_root_environment_lines() {
+    start_program
+    click_pane
+    enter_line "# a note"
+    enter_line "" "# parse error"
+    enter_line "2*" "# parse error at submount"
+    enter_line "[f = x^2 + 1]" "# set root environment."
+    enter_line "f[x = 3]" "[ans = 10]"
+    expect_sheet
+    # Kana cannot be typed through xdotool; the sheet draws them in Shift-JIS.
+    check "the pane takes a kana text" set-pane "# メモ"
+    press Return
+    sheet_texts+=("# メモ")
+    expect_sheet
+}
+
+test_up_and_down_recall_history() {
+    start_program
+    click_pane
+    # Nothing to recall yet: Up changes nothing and typing goes on.
+    press Up
+    enter_line "11" "[ans = 11]"
+    enter_line "22" "[ans = 22]"
+    enter_line "33" "[ans = 33]"
+    expect_sheet
+    press Up
+    expect_pane "33"
+    press Up
+    expect_pane "22"
+    press Up
+    expect_pane "11"
+    # A fourth Up finds nothing older: Down then goes back to 22, not 11.
+    press Up Down
+    expect_pane "22"
+    press Down
+    expect_pane "33"
+    press Down
+    expect_pane ""
+    # Past the current line Down does nothing: Up then shows 33.
+    press Down Up
+    expect_pane "33"
+}
+
+test_history_wraps_after_30_lines() {
+    start_program
+    click_pane
+    local line
+    for line in $(seq 1 32); do
+        enter_line "$line" "[ans = $line]"
+    done
+    expect_sheet
+    # Lines 32 down to 4 can be recalled: 29 of them.
+    local ups=()
+    for ((i = 0; i < 28; i++)); do ups+=(Up); done
+    press "${ups[@]}"
+    expect_pane "5"
+    press Up
+    expect_pane "4"
+    # The 30th Up is swallowed: Down then shows 5, not 4.
+    press Up Down
+    expect_pane "5"
+}
+
+test_popup_menu_lists_five_entries() {
+    start_program
+    start_spy
+    open_popup_menu
+    expect_spied "$menu_items"
+    press Escape
+    check "the popup menu closes" expect-no-popup
+    expect_running
+}
+
+test_clear_variables_resets_engine() {
+    start_program
+    click_pane
+    enter_line "[f = x^2 + 1]" "# set root environment."
+    enter_line "f[x = 3]" "[ans = 10]"
+    enter_line "ans[]" "[ans = 10]"
+    choose_menu_item 1
+    sheet_texts+=("!clear")
+    expect_sheet
+    # The engine has forgotten f and ans.
+    click_pane
+    enter_line "ans[]" "[ans = ans]"
+    enter_line "f[x = 3]" "[ans = f]"
+    expect_sheet
+}
+
+test_open_file_loads_chosen_file() {
+    start_program
+    local file="$failures_dir/$test_name.txt"
+    printf '1+1\r\n\r\n# note\r\n[b = 2]\r\nb*3' >"$file"
+    local windows_path
+    windows_path="$(winepath -w "$file")"
+
+    # Cancelled: nothing happens.
+    choose_menu_item 2
+    check "the open-file dialog opens" expect-dialog "$open_caption"
+    press Escape
+    check "the open-file dialog closes" expect-no-dialog "$open_caption"
+
+    choose_menu_item 2
+    check "the open-file dialog opens" expect-dialog "$open_caption"
+    type_text "$windows_path"
+    press Return
+    check "the open-file dialog closes" expect-no-dialog "$open_caption"
+    sheet_texts+=("!load \"$windows_path\"" "1+1" "[ans = 2]" "# note" "[b = 2]" "# set root environment."
+        "b*3" "[ans = 6]")
+    expect_sheet
+}
+
+test_about_box_closes_only_on_ok() {
+    start_program
+    start_spy
+    choose_menu_item 3
+    check "the about box opens" expect-dialog "$about_caption" "WorvaneVer1.01" "OK"
+    press Escape
+    # Escape arrives as IDCANCEL, which the box leaves unhandled.
+    expect_spied "command #32770 $id_cancel"
+    check "the about box stays open" expect-dialog "$about_caption"
+    click_button "$about_caption" "$id_ok"
+    check "the about box closes" expect-no-dialog "$about_caption"
+    expect_running
+}
+
+test_close_icon_asks_before_quitting() {
+    start_program
+    click_pane
+    enter_line "1+2" "[ans = 3]"
+    local close_icon_x=$((window_width - 30)) close_icon_y=30
+    click_client "$close_icon_x" "$close_icon_y"
+    check "the close icon asks" expect-dialog "$quit_caption" "$quit_question"
+    click_button "$quit_caption" "$id_no"
+    check "No closes the question" expect-no-dialog "$quit_caption"
+    expect_running
+    # The sheet and the engine are as they were.
+    click_pane
+    enter_line "ans[]" "[ans = 3]"
+    expect_sheet
+
+    click_client "$close_icon_x" "$close_icon_y"
+    check "the close icon asks again" expect-dialog "$quit_caption" "$quit_question"
+    click_button "$quit_caption" "$id_yes"
+    expect_exit_code 0
+    check "the window is gone" expect-gone
+}
+
+test_dragging_face_moves_window() {
+    start_program
+    local x="$window_x" y="$window_y"
+    # Left of the sheet, on the ruled face.
+    drag "$(screen_x 25)" "$(screen_y 100)" 37 23 3
+    expect_position $((x + 37)) $((y + 23))
+    read_geometry
+    drag "$(screen_x 25)" "$(screen_y 100)" -20 -11 4
+    expect_position $((x + 17)) $((y + 12))
+    # A drag that starts on the edit pane belongs to the pane: only the face
+    # drag after it moves the window.
+    read_geometry
+    drag "$(screen_x $((pane_left + 20)))" "$(screen_y $((pane_top + 10)))" 30 15 3
+    drag "$(screen_x 25)" "$(screen_y 100)" 5 5 1
+    expect_position $((x + 22)) $((y + 17))
+    expect_size 500 400
+}
+
+test_dragging_grip_resizes_up_to_height_limit() {
+    start_program
+    click_pane
+    local line
+    for line in $(seq 1 16); do
+        enter_line "$line" "[ans = $line]"
+    done
+    expect_sheet
+    local grip_x=$((window_width - 30)) grip_y=$((window_height - 110))
+
+    drag "$(screen_x "$grip_x")" "$(screen_y "$grip_y")" 40 30 5
+    expect_size 540 430
+    expect_face --resized
+
+    # Far beyond the limit: the height stops at 30 line heights plus 170,
+    # where the sheet shows its most texts, 29.
+    local height_limit=$((30 * line_height + 170))
+    read_geometry
+    drag "$(screen_x $((540 - 30)))" "$(screen_y $((430 - 110)))" 0 $((height_limit - 430 + 100)) 20
+    expect_size 540 "$height_limit"
+    expect_face --resized
+}
+
+test_shrinking_keeps_grip_on_face() {
+    start_program
+    drag "$(screen_x $((window_width - 30)))" "$(screen_y $((window_height - 110)))" -600 -500 25
+    check "the window stops shrinking" window
+    read_geometry
+    # The grip, in window coordinates, inside the region's rectangle.
+    local left=$((client_x - window_x + window_width - 40)) top=$((client_y - window_y + window_height - 120))
+    ((left >= 10 && left + 20 <= window_width - 10 && top >= 50 && top + 20 <= window_height - 50)) ||
+        fail "the grip at ($left, $top) has left the face of a window of $window_width by $window_height"
+    expect_face --resized
+}
+
+test_menu_exit_ends_program() {
+    start_program
+    open_popup_menu
+    # The last item, at the bottom of the menu, by the mouse.
+    click_at $((popup_x + popup_width / 2)) $((popup_y + popup_height - 10))
+    expect_exit_code 0
+    check "the window is gone" expect-gone
+}
+
+test_alt_f4_ends_program() {
+    start_program
+    click_pane
+    press alt+F4
+    expect_exit_code 0
+    check "the window is gone" expect-gone
+}
+
+e2e_setup "$@"
+"test_$1"
+echo "PASS: $1"

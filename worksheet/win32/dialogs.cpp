@@ -1,0 +1,59 @@
+// The texts here are compiled to Shift-JIS for the ANSI functions.
+#include "dialogs.h"
+
+#include "resource.h"
+#include "windowState.h"
+#include "worksheet.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+#include <string>
+
+namespace {
+// The structure as it was before the fields that Windows 2000 added: every
+// version of the open-file dialog understands it.
+constexpr DWORD openFileNameSize = 76;
+static_assert(openFileNameSize ==
+              offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName));
+constexpr int fileNameBytes = 1024;
+} // namespace
+
+// Only the OK button closes the box: Escape and the close button send
+// IDCANCEL, which is left unhandled.
+INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void showAboutBox(HWND owner)
+{
+    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutBoxProc, 0);
+}
+
+bool confirmQuit(HWND owner)
+{
+    return MessageBoxA(owner, "終了してよいですか？", "終了の確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void chooseFile(HWND owner)
+{
+    char fileName[fileNameBytes] = "";
+    OPENFILENAMEA request = {};
+    request.lStructSize = openFileNameSize;
+    request.hwndOwner = owner;
+    // One filter, "*", and the empty text that ends the list.
+    request.lpstrFilter = "*\0";
+    request.nFilterIndex = 1;
+    request.lpstrFile = fileName;
+    request.nMaxFile = fileNameBytes;
+    request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameA(&request))
+        return;
+    const std::string loadCommand = std::string("!load \"") + fileName + "\"";
+    worksheet::handleLine(loadCommand.c_str());
+}

@@ -1,0 +1,105 @@
+#include "editPane.h"
+
+#include "faceLayout.h"
+#include "sheetView.h"
+#include "windowState.h"
+#include "worksheet.h"
+
+#include <cstring>
+
+namespace {
+
+// WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL
+constexpr DWORD editPaneStyle = 0x508000C4;
+// One less than a ring slot, so a typed line is never cut unseen.
+constexpr int longestTypedLine = worksheet::slotBytes - 1;
+// Tells the system the key was handled.
+constexpr LRESULT keySwallowed = 1;
+
+WNDPROC previousEditPaneProc = nullptr;
+
+// The window may be destroyed by a message dispatched during key handling;
+// the rings are freed then and the key handling must not touch them.
+bool worksheetEnded()
+{
+    return worksheet::historyLines == nullptr;
+}
+
+LRESULT runTypedLine(HWND pane)
+{
+    char* const line = worksheet::historyLines[worksheet::historyNext];
+    SendMessageA(pane, WM_GETTEXT, worksheet::slotBytes, reinterpret_cast<LPARAM>(line));
+    // Normally the Return key's character message, which must reach the pane
+    // before it is cleared.
+    pumpOneMessage();
+    if (worksheetEnded())
+        return 0;
+    worksheet::handleLine(line);
+    redrawSheet();
+    return CallWindowProcA(previousEditPaneProc, pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+}
+
+// Shows a history slot in the pane with the caret at its end; a slot of -1
+// means there is nothing to recall and the key is swallowed.
+LRESULT showRecalledLine(HWND pane, int slot)
+{
+    if (slot < 0)
+        return keySwallowed;
+    SendMessageA(pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(worksheet::historyLines[slot]));
+    pumpOneMessage();
+    if (worksheetEnded())
+        return 0;
+    const WPARAM end = std::strlen(worksheet::historyLines[slot]);
+    return CallWindowProcA(previousEditPaneProc, pane, EM_SETSEL, end, static_cast<LPARAM>(end));
+}
+
+} // namespace
+
+HWND createEditPane(HWND owner)
+{
+    const RECT place = layoutFace(windowWidth, windowHeight).editPane;
+    const HWND pane = CreateWindowExA(0, "EDIT", nullptr, editPaneStyle, place.left, place.top,
+                                      place.right - place.left, place.bottom - place.top, owner,
+                                      nullptr, programInstance, nullptr);
+    SendMessageA(pane, EM_LIMITTEXT, longestTypedLine, 0);
+    previousEditPaneProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(editPaneProc)));
+    return pane;
+}
+
+void restoreEditPane(HWND pane)
+{
+    SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(previousEditPaneProc));
+}
+
+LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_KEYDOWN) {
+        switch (wParam) {
+        case VK_RETURN:
+            return runTypedLine(pane);
+        case VK_UP:
+            return showRecalledLine(pane, worksheet::recallEarlier());
+        case VK_DOWN:
+            return showRecalledLine(pane, worksheet::recallLater());
+        case VK_EXECUTE:
+            return keySwallowed;
+        }
+    }
+    return CallWindowProcA(previousEditPaneProc, pane, message, wParam, lParam);
+}
+
+void pumpOneMessage()
+{
+    MSG message;
+    const BOOL received = GetMessageA(&message, nullptr, 0, 0);
+    if (received == 0) {
+        // The message loop must still see the quit message to end the program.
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+    }
+    if (received > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

@@ -1,0 +1,45 @@
+// Program start: the worksheet window's class, the window, the message loop.
+#include "mainWindow.h"
+#include "resource.h"
+#include "windowState.h"
+
+namespace {
+
+bool registerWorksheetClass()
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = programInstance;
+    windowClass.hIcon = LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_WORKSHEET));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_WORKSHEET_MENU);
+    windowClass.lpszClassName = worksheetClassName;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    programInstance = instance;
+    // Loaded at its own size: the face shows it 20 by 20, unscaled.
+    gripIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
+    closeIcon = LoadIconA(nullptr, IDI_HAND);
+    if (!registerWorksheetClass())
+        return 0;
+    // WM_CREATE runs inside this call and sets up everything else.
+    const HWND window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_VISIBLE | WS_DLGFRAME,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, windowWidth, windowHeight,
+                                        nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
