@@ -13,6 +13,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# -O2 rather than -O3: at -O3 GCC 12 warns falsely about concatenating
+# std::string (-Wrestrict, its bug 105651).
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of the Release build")
+
 # The C and C++ runtimes and winpthread linked in: a bare Windows needs only
 # its own DLLs and QuorinDLL.dll.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

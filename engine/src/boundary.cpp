@@ -9,7 +9,7 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
-#include "limits.h"
+#include "engineLimits.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
 

@@ -1,6 +1,6 @@
 #include "errors.h"
 
-#include "limits.h"
+#include "engineLimits.h"
 #include "textWriter.h"
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
-#include "limits.h"
+#include "engineLimits.h"
 #include "scanner.h"
 #include "termCell.h"
 

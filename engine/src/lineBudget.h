@@ -10,7 +10,7 @@
 #define QUORIN_LINE_BUDGET_H
 
 #include "errors.h"
-#include "limits.h"
+#include "engineLimits.h"
 
 #include <cstdint>
 
@@ -44,7 +44,7 @@ template <typename Body>
 }
 
 // Where a trial evaluation starts. When the trial fails, rollBack returns to
-// that depth and pays for the visits the exception unwound.
+// that depth and pays for the failure and the visits it unwound.
 class trialMark {
 public:
     trialMark() : depth(treeDepth), unwinding(unwindingCost) {}
@@ -52,7 +52,7 @@ public:
         const std::int64_t unwound = unwindingCost - unwinding;
         treeDepth = depth;
         unwindingCost = unwinding;
-        chargeWork(unwound);
+        chargeWork(failedTrialCost + unwound);
     }
 
 private:

@@ -3,7 +3,7 @@
 #ifndef QUORIN_SCANNER_H
 #define QUORIN_SCANNER_H
 
-#include "limits.h"
+#include "engineLimits.h"
 
 namespace quorin {
 

@@ -1,21 +1,32 @@
 // The line-reading rules of file loading.
 #include "lineSplitter.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace worksheet {
 
 namespace {
 
-bool endsLine(char byte) { return byte == '\n' || byte == '\r' || byte == '\0'; }
+// The first LF, CR or NUL in [begin, end), or end. Line feeds are by far the
+// commonest, so the others are only looked for before the first of them.
+const char* findLineEnd(const char* begin, const char* end) {
+    static constexpr char lineEnds[] = {'\n', '\r', '\0'};
+    const char* found = end;
+    for (const char lineEnd : lineEnds) {
+        if (const void* match =
+                std::memchr(begin, lineEnd, static_cast<std::size_t>(found - begin))) {
+            found = static_cast<const char*>(match);
+        }
+    }
+    return found;
+}
 
 } // namespace
 
 bool lineSplitter::feed(const char* bytes, std::size_t count) {
     const char* const end = bytes + count;
     while (bytes != end) {
-        const char* const lineEnd = std::find_if(bytes, end, endsLine);
+        const char* const lineEnd = findLineEnd(bytes, end);
         if (!append(bytes, static_cast<std::size_t>(lineEnd - bytes))) {
             return false;
         }
@@ -28,7 +39,9 @@ bool lineSplitter::feed(const char* bytes, std::size_t count) {
     return true;
 }
 
-void lineSplitter::finish() { runPendingLine(); }
+void lineSplitter::finish() {
+    runPendingLine();
+}
 
 bool lineSplitter::append(const char* text, std::size_t textLength) {
     if (textLength >= slotBytes - length) {

@@ -2,7 +2,7 @@
 # input through xdotool and checks it through the probe. Every check polls
 # with a timeout; a failed one saves a screenshot and ends the test.
 
-readonly probe_timeout_ms=10000
+probe_timeout_ms=10000
 readonly exit_wait_seconds=10
 readonly key_delay_ms=20
 
@@ -91,7 +91,7 @@ screen_x() { echo $((client_x + $1)); }
 screen_y() { echo $((client_y + $1)); }
 
 click_at() { # X Y [BUTTON] (screen coordinates)
-    xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+    xdotool mousemove "$1" "$2" click "${3:-1}"
 }
 
 click_client() { # X Y [BUTTON]
@@ -140,13 +140,33 @@ expect_position() {
 }
 
 # drag FROM_X FROM_Y DX DY STEPS: presses the left button at a screen point,
-# moves the pointer by (DX, DY) in STEPS equal steps, and releases it.
+# moves the pointer by (DX, DY) in STEPS equal steps, and releases it. The
+# window may see fewer, larger moves: it moves by their sum all the same.
 drag() {
     local from_x="$1" from_y="$2" dx="$3" dy="$4" steps="$5" step
-    xdotool mousemove --sync "$from_x" "$from_y" mousedown 1
+    xdotool mousemove "$from_x" "$from_y" mousedown 1
     for ((step = 1; step <= steps; step++)); do
-        xdotool mousemove --sync $((from_x + dx * step / steps)) $((from_y + dy * step / steps))
+        xdotool mousemove $((from_x + dx * step / steps)) $((from_y + dy * step / steps))
     done
+    xdotool mouseup 1
+}
+
+# The grip resizes only while the pointer stays on it, and Wine merges
+# pointer moves that queue up: a grip drag goes one small step at a time,
+# each waited for by the caller.
+press_grip() {
+    pointer_x="$(screen_x $((window_width - 30)))"
+    pointer_y="$(screen_y $((window_height - 110)))"
+    xdotool mousemove "$pointer_x" "$pointer_y" mousedown 1
+}
+
+move_pointer_by() { # DX DY
+    pointer_x=$((pointer_x + $1))
+    pointer_y=$((pointer_y + $2))
+    xdotool mousemove "$pointer_x" "$pointer_y"
+}
+
+release_pointer() {
     xdotool mouseup 1
 }
 
@@ -170,8 +190,8 @@ expect_running() {
 # The spy logs from inside the program (see probe/spyHook.cpp).
 start_spy() {
     spy_log="$failures_dir/$test_name.spy"
-    rm -f "$spy_log" "$spy_log.out"
     : >"$spy_log"
+    : >"$spy_log.out"
     wine "$probe_program" spy "$(winepath -w "$spy_log")" --timeout 120000 >"$spy_log.out" 2>&1 &
     spy_pid=$!
     wait_for "the spy hooks the program" grep -qx ready "$spy_log.out"

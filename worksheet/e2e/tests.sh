@@ -154,7 +154,8 @@ test_clear_variables_resets_engine() {
 test_open_file_loads_chosen_file() {
     start_program
     local file="$failures_dir/$test_name.txt"
-    printf '1+1\r\n\r\n# note\r\n[b = 2]\r\nb*3' >"$file"
+    # Line ends of both kinds, a blank line, and no end after the last line.
+    printf '1+1\r\n\r\n# note\n[g = x*2]\r\ng[x = 4]' >"$file"
     local windows_path
     windows_path="$(winepath -w "$file")"
 
@@ -169,8 +170,8 @@ test_open_file_loads_chosen_file() {
     type_text "$windows_path"
     press Return
     check "the open-file dialog closes" expect-no-dialog "$open_caption"
-    sheet_texts+=("!load \"$windows_path\"" "1+1" "[ans = 2]" "# note" "[b = 2]" "# set root environment."
-        "b*3" "[ans = 6]")
+    sheet_texts+=("!load \"$windows_path\"" "1+1" "[ans = 2]" "# note" "[g = x*2]" "# set root environment."
+        "g[x = 4]" "[ans = 8]")
     expect_sheet
 }
 
@@ -236,31 +237,60 @@ test_dragging_grip_resizes_up_to_height_limit() {
         enter_line "$line" "[ans = $line]"
     done
     expect_sheet
-    local grip_x=$((window_width - 30)) grip_y=$((window_height - 110))
 
-    drag "$(screen_x "$grip_x")" "$(screen_y "$grip_y")" 40 30 5
-    expect_size 540 430
+    press_grip
+    local step
+    for ((step = 1; step <= 5; step++)); do
+        move_pointer_by 8 6
+        expect_size $((500 + 8 * step)) $((400 + 6 * step))
+    done
+    release_pointer
     expect_face --resized
 
-    # Far beyond the limit: the height stops at 30 line heights plus 170,
+    # Down beyond the limit: the height stops at 30 line heights plus 170,
     # where the sheet shows its most texts, 29.
-    local height_limit=$((30 * line_height + 170))
+    local height_limit=$((30 * line_height + 170)) height=430
     read_geometry
-    drag "$(screen_x $((540 - 30)))" "$(screen_y $((430 - 110)))" 0 $((height_limit - 430 + 100)) 20
+    press_grip
+    while ((height < height_limit)); do
+        move_pointer_by 0 9
+        height=$((height + 9 < height_limit ? height + 9 : height_limit))
+        expect_size 540 "$height"
+    done
+    move_pointer_by 0 9
+    move_pointer_by 0 9
+    release_pointer
     expect_size 540 "$height_limit"
     expect_face --resized
 }
 
 test_shrinking_keeps_grip_on_face() {
     start_program
-    drag "$(screen_x $((window_width - 30)))" "$(screen_y $((window_height - 110)))" -600 -500 25
-    check "the window stops shrinking" window
+    # Up and left until the window stops following the grip.
+    press_grip
+    local width="$window_width" height="$window_height" step
+    for ((step = 0; step < 60; step++)); do
+        move_pointer_by -9 -9
+        probe_timeout_ms=1500 probe expect-size-change "$width" "$height" >/dev/null || break
+        read -r _ _ _ width height <<<"$probe_output"
+    done
+    release_pointer
     read_geometry
-    # The grip, in window coordinates, inside the region's rectangle.
-    local left=$((client_x - window_x + window_width - 40)) top=$((client_y - window_y + window_height - 120))
-    ((left >= 10 && left + 20 <= window_width - 10 && top >= 50 && top + 20 <= window_height - 50)) ||
-        fail "the grip at ($left, $top) has left the face of a window of $window_width by $window_height"
+    ((window_width < 500 && window_height < 400)) || fail "the window did not shrink"
+    # In window coordinates, inside the region's rectangle.
+    local to_client_x=$((client_x - window_x)) to_client_y=$((client_y - window_y))
+    inside_face "grip" $((to_client_x + window_width - 40)) $((to_client_y + window_height - 120)) 20 20
+    inside_face "close icon" $((to_client_x + window_width - 40)) $((to_client_y + 20)) 20 20
+    inside_face "edit pane" $((to_client_x + pane_left)) $((to_client_y + pane_top)) \
+        $((pane_right - pane_left)) $((pane_bottom - pane_top))
     expect_face --resized
+}
+
+# inside_face NAME LEFT TOP WIDTH HEIGHT (window coordinates)
+inside_face() {
+    local name="$1" left="$2" top="$3" width="$4" height="$5"
+    ((left >= 10 && left + width <= window_width - 10 && top >= 50 && top + height <= window_height - 50)) ||
+        fail "the $name at ($left, $top) has left the face of a window of $window_width by $window_height"
 }
 
 test_menu_exit_ends_program() {

@@ -48,12 +48,17 @@ faceComparison compareFace(const pixelImage& screen, const pixelImage& expected,
     const int clientLeft = geometry.clientOrigin.x - geometry.window.left;
     const int clientTop = geometry.clientOrigin.y - geometry.window.top;
     const RECT client{0, 0, geometry.clientSize.cx, geometry.clientSize.cy};
+    RECT onScreen = screenBounds();
+    OffsetRect(&onScreen, -geometry.window.left, -geometry.window.top);
 
     faceComparison result;
     for (int y = 0; y < screen.height; ++y) {
         for (int x = 0; x < screen.width; ++x) {
             const POINT clientPoint{x - clientLeft, y - clientTop};
             const std::uint32_t actual = screen.at(x, y);
+            if (!PtInRect(&onScreen, POINT{x, y})) {
+                continue;
+            }
             if (!PtInRegion(region, x, y)) {
                 if (checkOutside) {
                     ++result.compared;

@@ -28,8 +28,9 @@ struct faceComparison {
 
 // screen: the pixels of the window rectangle. expected: the face in client
 // coordinates. Compares the pixels of area (client coordinates) that the
-// region shows, leaving out the edit pane; with checkOutside, also that the
-// window rectangle outside the region shows the root.
+// region shows, leaving out the edit pane and what lies off the screen; with
+// checkOutside, also that the window rectangle outside the region shows the
+// root.
 faceComparison compareFace(const pixelImage& screen, const pixelImage& expected,
                            const worksheetGeometry& geometry, const RECT& area, bool checkOutside);
 

@@ -46,13 +46,22 @@ pixelImage memoryCanvas::read() const {
     return image;
 }
 
+RECT screenBounds() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
 pixelImage captureScreen(const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    memoryCanvas canvas(width, height);
-    HDC screen = GetDC(nullptr);
-    BitBlt(canvas.dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    memoryCanvas canvas(area.right - area.left, area.bottom - area.top);
+    // Under Wine a blit that reaches off the screen copies nothing at all.
+    RECT visible{};
+    const RECT screenArea = screenBounds();
+    if (IntersectRect(&visible, &area, &screenArea)) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(canvas.dc(), visible.left - area.left, visible.top - area.top,
+               visible.right - visible.left, visible.bottom - visible.top, screen, visible.left,
+               visible.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
     return canvas.read();
 }
 

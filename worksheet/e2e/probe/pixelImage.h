@@ -37,8 +37,11 @@ class memoryCanvas {
     HGDIOBJ previousBitmap_;
 };
 
+RECT screenBounds();
+
 // What the screen shows in this rectangle (BitBlt from the screen's device
-// context: PrintWindow draws nothing under Wine).
+// context: PrintWindow draws nothing under Wine); black where the rectangle
+// reaches off the screen.
 pixelImage captureScreen(const RECT& area);
 
 // Writes a 32-bit BMP file, for looking at a failed comparison.

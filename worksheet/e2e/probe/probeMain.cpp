@@ -28,6 +28,7 @@ struct probeCommand {
 constexpr probeCommand commands[] = {
     {"window", printWindow},
     {"expect-size", expectSize},
+    {"expect-size-change", expectSizeChange},
     {"expect-position", expectPosition},
     {"expect-pane", expectPane},
     {"set-pane", setPane},

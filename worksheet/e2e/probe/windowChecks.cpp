@@ -103,6 +103,16 @@ int expectSize(const probeOptions& options) {
     });
 }
 
+int expectSizeChange(const probeOptions& options) {
+    const auto size = numberArguments(options, 0);
+    if (!size || size->size() != 2) {
+        return failWith("usage: expect-size-change WIDTH HEIGHT");
+    }
+    return expectWindowRect(options, "window", [&](const RECT& window) {
+        return window.right - window.left != (*size)[0] || window.bottom - window.top != (*size)[1];
+    });
+}
+
 int expectPosition(const probeOptions& options) {
     const auto position = numberArguments(options, 0);
     if (!position || position->size() != 2) {

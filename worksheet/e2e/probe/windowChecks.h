@@ -12,6 +12,8 @@ int printWindow(const probeOptions& options);
 // expect-size W H, expect-position X Y
 int expectSize(const probeOptions& options);
 int expectPosition(const probeOptions& options);
+// expect-size-change W H: the window is no longer W by H.
+int expectSizeChange(const probeOptions& options);
 // expect-pane TEXT, set-pane TEXT
 int expectPane(const probeOptions& options);
 int setPane(const probeOptions& options);

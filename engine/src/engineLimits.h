@@ -1,6 +1,6 @@
 // Every bound the engine sets, in one place, each with the reason for its value.
-#ifndef QUORIN_LIMITS_H
-#define QUORIN_LIMITS_H
+#ifndef QUORIN_ENGINE_LIMITS_H
+#define QUORIN_ENGINE_LIMITS_H
 
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +33,7 @@ struct visitCost {
 };
 inline constexpr visitCost operatorVisit{1, 50};
 inline constexpr visitCost applicationVisit{20, 300}; // its copy list made and torn down
+inline constexpr std::int64_t failedTrialCost = 300;  // raising, catching, reporting
 inline constexpr std::int64_t argumentCost = 10;      // one argument copied and reduced
 inline constexpr std::int64_t lookupStepCost = 1;     // one binding compared
 

@@ -1,0 +1,111 @@
+#include "engineTestSupport.h"
+
+namespace quorin {
+namespace {
+
+class applicationTest : public engineTest {
+protected:
+    void define(const char* line) { ASSERT_EQ(parseExpr(line), nullptr) << "for " << line; }
+};
+
+TEST_F(applicationTest, namedFunctionIsAppliedToItsArgumentsOnly) {
+    define("[f = x^2, y = 3]");
+    EXPECT_EQ(reducedText("f[x = 3]"), "9");
+    EXPECT_EQ(reducedText("f[x = y]"), "(y)^(2)");
+    EXPECT_EQ(reducedText("g[x = 1]"), "g");
+    EXPECT_EQ(reducedText("g[g = 5]"), "5");
+    EXPECT_EQ(reducedText("(f)[f = 2]"), "2");
+    EXPECT_EQ(reducedText("(x+1)[x = 2]"), "3");
+    EXPECT_EQ(reducedText("f[]"), "(x)^(2)");
+    define("[g = f[x = z]]");
+    EXPECT_EQ(reducedText("g[z = 3]"), "9");
+}
+
+TEST_F(applicationTest, selfApplicationStopsAtTheNestingLimit) {
+    define("[f = f[x = x]]");
+    EXPECT_EQ(reducedText("f[x = 1]"), "f[x = x]");
+    EXPECT_EQ(nestDepth, 0);
+
+    const knobRef call = parsed("f[x = 1]");
+    try {
+        call->evaluate(nullptr);
+        ADD_FAILURE() << "a self-application was evaluated";
+    } catch (errorCode code) {
+        EXPECT_EQ(code, nestOverflow);
+    }
+    EXPECT_EQ(nestDepth, 0);
+}
+
+TEST_F(applicationTest, failedTrialsGiveTheirNestingLevelsBack) {
+    define("[f = x^2]");
+    std::string line = "f[x = a]";
+    for (int count = 0; count < 250; ++count) line += "+1";
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(reducedText(line.c_str()), "250+(a)^(2)");
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(nestDepth, 0);
+}
+
+TEST_F(applicationTest, evaluationNestsTwoHundredDeepAndReductionOneFewer) {
+    define("[f = x^2]");
+    const knobRef call = parsed("f[x = 3]");
+
+    nestDepth = maxNestedApplications - 1;
+    EXPECT_EQ(call->evaluate(nullptr), 9);
+    nestDepth = maxNestedApplications;
+    try {
+        call->evaluate(nullptr);
+        ADD_FAILURE() << "the 201st application was evaluated";
+    } catch (errorCode code) {
+        EXPECT_EQ(code, nestOverflow);
+    }
+    EXPECT_EQ(nestDepth, maxNestedApplications);
+
+    nestDepth = maxNestedApplications - 2;
+    EXPECT_EQ(printed(*knobRef(call->reduce(nullptr))), "9");
+    nestDepth = maxNestedApplications - 1;
+    const knobRef unapplied(call->reduce(nullptr));
+    EXPECT_EQ(unapplied.get(), call.get());
+    EXPECT_EQ(nestDepth, maxNestedApplications - 1);
+}
+
+TEST_F(applicationTest, builtinComputesOrStaysSymbolic) {
+    initialize();
+    const struct {
+        const char* line;
+        const char* reduced;
+    } cases[] = {
+        {"sin[x = 0]", "0"},          {"sqrt[x = 2]", "1.41421"},
+        {"log[x = 100]", "2"},        {"ln[x = 1]", "0"},
+        {"exp[x = 1]", "2.71828"},    {"abs[x = 0-3]", "3"},
+        {"delta[x = 0]", "1"},        {"delta[x = 0.5]", "0"},
+        {"step[x = 0]", "1"},         {"step[x = 0-1]", "0"},
+        {"sin[y = 1, x = 2]", "0.909297"},
+        {"sin[y = 1]", "sin[x = x]"}, {"sin[x = a]", "(sin[x = x])[x = a]"},
+        {"sin[x = PI]", "(sin[x = x])[x = PI]"},
+        {"sqrt[x = 0-1]", "nan"},     {"PI", "PI"},
+        {"PI[]", "3.14159"},          {"E[]", "2.71828"},
+    };
+    ::testing::internal::CaptureStdout();
+    for (const auto& c : cases) EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
+    ::testing::internal::GetCapturedStdout();
+    const knobRef sine(lookup(rootEnvironment, "sin")->addRef());
+    EXPECT_THROW(sine->evaluate(nullptr), errorCode);
+    EXPECT_STREQ(raisedName(), "x");
+}
+
+TEST_F(applicationTest, rootEnvironmentStartsWithFifteenDefinitions) {
+    initialize();
+    const char* expected[] = {"step", "delta", "ln",   "log", "exp",  "sqrt", "abs", "atan",
+                              "acos", "asin",  "tan",  "cos", "sin",  "E",    "PI"};
+    const binding* record = rootEnvironment;
+    for (const char* name : expected) {
+        ASSERT_NE(record, nullptr);
+        EXPECT_STREQ(record->name, name);
+        record = record->next;
+    }
+    EXPECT_EQ(record, nullptr);
+}
+
+} // namespace
+} // namespace quorin

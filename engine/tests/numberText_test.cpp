@@ -1,0 +1,98 @@
+#include "numberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace quorin {
+namespace {
+
+std::string textOf(double value) {
+    char text[numberTextCapacity];
+    const std::size_t length = formatNumber(value, text);
+    EXPECT_EQ(length, std::strlen(text)) << "for " << text;
+    return text;
+}
+
+double valueOf(const char* token) { return readNumber(token, token + std::strlen(token)); }
+
+TEST(numberText, printsSixSignificantDigitsWithThreeExponentDigits) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {3, "3"},
+        {0.5, "0.5"},
+        {-2.25, "-2.25"},
+        {1.0 / 3, "0.333333"},
+        {0.1 + 0.2, "0.3"},
+        {2.50, "2.5"},
+        {123456.7, "123457"},
+        {999999, "999999"},
+        {999999.5, "1e+006"},
+        {1000000, "1e+006"},
+        {1234567, "1.23457e+006"},
+        {0.0001, "0.0001"},
+        {0.00001, "1e-005"},
+        {1.5e-7, "1.5e-007"},
+        {1e100, "1e+100"},
+        {-1e-100, "-1e-100"},
+        {1.7976931348623157e308, "1.79769e+308"},
+        {4.9406564584124654e-324, "4.94066e-324"},
+        {3.141592653589793, "3.14159"},
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {infinity, "inf"},
+        {-infinity, "-inf"},
+        {std::nan(""), "nan"},
+        {-std::nan(""), "nan"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(textOf(c.value), c.text) << "for " << c.value;
+}
+
+TEST(numberText, readsTheLongestDecimalConstant) {
+    const struct {
+        const char* token;
+        double value;
+    } cases[] = {
+        {"12", 12},
+        {"007", 7},
+        {"5.", 5},
+        {"1.5e3", 1500},
+        {"2.5E-2", 0.025},
+        {"1e+5", 100000},
+        {"1e-5", 0.00001},
+        {"1.2.3", 1.2},
+        {"1e5e5", 100000},
+        {"2e", 2},
+        {"2e+", 2},
+        {"123456789012345678", 123456789012345678.0},
+        {"0.1", 0.1},
+        {"4e-320", 4e-320},
+        {"1e400", std::numeric_limits<double>::infinity()},
+        {"100000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "000000000000000000000000000000000000000000000000000000000000000000000000000000e0",
+         std::numeric_limits<double>::infinity()},
+        {"1e-400", 0},
+        {"0.000000000000000000001e-310", 0},
+        {"1e99999999999999999999", std::numeric_limits<double>::infinity()},
+    };
+    for (const auto& c : cases) EXPECT_EQ(valueOf(c.token), c.value) << "for " << c.token;
+}
+
+TEST(numberText, printedNumbersReadBack) {
+    for (const double value : {1e6, 1.5e-7, 123457.0, 1e100}) {
+        char text[numberTextCapacity];
+        formatNumber(value, text);
+        EXPECT_EQ(valueOf(text), value) << "for " << text;
+    }
+}
+
+} // namespace
+} // namespace quorin
