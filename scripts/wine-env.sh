@@ -30,8 +30,15 @@ worvane_prepare_wine_prefix() {
     ) 9>"$WINEPREFIX/.worvane-lock"
 }
 
-# A persistent wineserver whose streams do not hold the caller's pipes open.
-# Does nothing when one already serves the prefix.
+# A wineserver whose streams do not hold the caller's pipes open, lingering
+# the given seconds after its last client (default: until killed). Does
+# nothing when one already serves the prefix. A fresh server's first client
+# starts Wine's background services, which inherit that client's streams and
+# live as long as the server: a first client on /dev/null starts them, so
+# that no test's output pipe stays open behind it.
 worvane_start_wineserver() {
-    wineserver -p </dev/null >/dev/null 2>&1 || true
+    if wineserver "-p${1:-}" </dev/null >/dev/null 2>&1; then
+        wine cmd /c exit </dev/null >/dev/null 2>&1
+    fi
+    return 0
 }

@@ -43,6 +43,6 @@ else
     unset DISPLAY
 fi
 # A server that Wine starts on its own would inherit the test's output pipes
-# and keep CTest waiting; this one lingers a few seconds, on /dev/null.
-wineserver -p5 </dev/null >/dev/null 2>&1 || true
+# and keep CTest waiting; this one lingers a few seconds between tests.
+worvane_start_wineserver 5
 wine "$@"

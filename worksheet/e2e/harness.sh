@@ -211,3 +211,41 @@ wait_for() {
         waited=$((waited + 1))
     done
 }
+
+# The texts and identifiers of the menu and the dialogs.
+readonly menu_items="menu 40005:変数のｸﾘｱ|40006:ﾌｧｲﾙを開く...|40007:ﾊﾞｰｼﾞｮﾝ情報...|-|40004:終了"
+readonly about_caption="ﾊﾞｰｼﾞｮﾝ情報"
+readonly quit_caption="終了の確認"
+readonly quit_question="終了してよいですか？"
+readonly open_caption="開く"
+readonly id_ok=1
+readonly id_cancel=2
+readonly id_yes=6
+readonly id_no=7
+
+# Opens the popup menu with a right click on the sheet and checks that it
+# opened at the pointer.
+open_popup_menu() {
+    local x y
+    x="$(screen_x 150)"
+    y="$(screen_y 60)"
+    click_at "$x" "$y" 3
+    check "a popup menu opens" expect-popup
+    read -r _ popup_x popup_y popup_width popup_height <<<"$probe_output"
+    [ "$popup_x $popup_y" = "$x $y" ] || fail "the popup menu opened at ($popup_x, $popup_y), not at the pointer ($x, $y)"
+}
+
+# choose_menu_item N: the Nth item from the top, chosen with the keyboard.
+choose_menu_item() {
+    open_popup_menu
+    local downs=()
+    for ((i = 0; i < $1; i++)); do downs+=(Down); done
+    press "${downs[@]}" Return
+    check "the popup menu closes" expect-no-popup
+}
+
+click_button() { # CAPTION ID
+    check "the dialog \"$1\" has a button $2" button "$1" "$2"
+    read -r _ x y <<<"$probe_output"
+    click_at "$x" "$y"
+}
