@@ -3,6 +3,7 @@
 #include "QuorinDLL.h"
 
 #include "binding.h"
+#include "diagnostics.h"
 #include "engineState.h"
 #include "errors.h"
 #include "grammar.h"
@@ -86,6 +87,7 @@ int evaluateLine(const char* line, char* result, char* error) {
 using namespace quorin;
 
 void initialize() {
+    const diagnosticsFlush flushAtReturn;
     try {
         buildRootEnvironment();
     } catch (const std::bad_alloc&) {
@@ -94,6 +96,7 @@ void initialize() {
 }
 
 int evalExpression(char* line, char* result, char* error) {
+    const diagnosticsFlush flushAtReturn;
     try {
         return evaluateLine(line, result, error);
     } catch (errorCode code) {
@@ -109,6 +112,7 @@ int evalExpression(char* line, char* result, char* error) {
 }
 
 void finalize() {
+    const diagnosticsFlush flushAtReturn;
     destroyList(rootEnvironment);
     rootEnvironment = nullptr;
 }

@@ -1,9 +1,9 @@
 #include "errors.h"
 
+#include "diagnostics.h"
 #include "engineLimits.h"
 #include "textWriter.h"
 
-#include <cstdio>
 #include <string_view>
 
 namespace quorin {
@@ -42,8 +42,8 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 
 void reportError(errorCode code, const char* name) {
     formatError(reportBuffer, sizeof reportBuffer, code, name);
-    std::fputs(reportBuffer, stdout);
-    std::fputs("\r\n", stdout);
+    writeDiagnostic(reportBuffer);
+    writeDiagnostic("\r\n");
 }
 
 void raiseError(errorCode code, const char* name) {

@@ -29,6 +29,14 @@ std::int32_t precedenceOf(char kind) {
 std::vector<knob*> pendingTeardown;
 bool tearingDown = false;
 
+// Numbers, names and built-ins hold no nodes: tearing one down never recurses.
+bool holdsNoNodes(const knob& node) {
+    switch (node.kind) {
+    case '+': case '-': case '*': case '/': case '^': case 'F': return false;
+    default: return true;
+    }
+}
+
 void deferTeardown(knob* node) {
     try {
         pendingTeardown.push_back(node);
@@ -49,6 +57,10 @@ knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) 
 
 void release(knob* node) {
     if (--node->refCount > 0) return;
+    if (holdsNoNodes(*node)) {
+        delete node;
+        return;
+    }
     if (tearingDown) {
         deferTeardown(node);
         return;

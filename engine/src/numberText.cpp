@@ -75,12 +75,72 @@ std::optional<double> wholeNumberValue(const char* first, const char* last) {
     return static_cast<double>(value);
 }
 
+// Writes the digits of n (n > 0) and returns how many.
+std::size_t writeDigits(std::uint64_t n, char* text) {
+    char reversed[20];
+    std::size_t count = 0;
+    for (; n > 0; n /= 10) reversed[count++] = static_cast<char>('0' + n % 10);
+    for (std::size_t i = 0; i < count; ++i) text[i] = reversed[count - 1 - i];
+    return count;
+}
+
+std::uint64_t powerOfTen(std::size_t exponent) {
+    std::uint64_t power = 1;
+    while (exponent-- > 0) power *= 10;
+    return power;
+}
+
+// The text of a non-zero whole number below 2^53, which is exact: the common
+// answer, written without the general conversion. Rounds to six digits half
+// to even, as the general conversion does.
+std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
+    char* out = text;
+    if (negative) *out++ = '-';
+    char digits[20];
+    const std::size_t digitCount = writeDigits(magnitude, digits);
+    if (digitCount <= static_cast<std::size_t>(significantDigits)) {
+        std::memcpy(out, digits, digitCount);
+        return static_cast<std::size_t>(out - text) + digitCount;
+    }
+    const std::uint64_t unit = powerOfTen(digitCount - significantDigits);
+    std::uint64_t kept = magnitude / unit;
+    const std::uint64_t dropped = magnitude % unit;
+    if (dropped > unit / 2 || (dropped == unit / 2 && kept % 2 == 1)) ++kept;
+    std::size_t exponent = digitCount - 1;
+    if (kept == powerOfTen(significantDigits)) {
+        kept /= 10;
+        ++exponent;
+    }
+    while (kept % 10 == 0) kept /= 10;
+    const std::size_t keptCount = writeDigits(kept, digits);
+    *out++ = digits[0];
+    if (keptCount > 1) {
+        *out++ = '.';
+        std::memcpy(out, digits + 1, keptCount - 1);
+        out += keptCount - 1;
+    }
+    *out++ = 'e';
+    *out++ = '+';
+    char exponentDigits[20];
+    const std::size_t exponentCount = writeDigits(exponent, exponentDigits);
+    for (std::size_t padding = exponentCount; padding < minExponentDigits; ++padding) *out++ = '0';
+    std::memcpy(out, exponentDigits, exponentCount);
+    return static_cast<std::size_t>(out - text) + exponentCount;
+}
+
 } // namespace
 
 std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     if (std::isnan(value)) {
         std::memcpy(text, "nan", 4);
         return 3;
+    }
+    constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
+    if (value != 0 && std::fabs(value) < exactWholeLimit && value == std::trunc(value)) {
+        const std::size_t length = formatWholeNumber(
+            static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
+        text[length] = '\0';
+        return length;
     }
     const auto written = std::to_chars(text, text + numberTextCapacity - 1, value,
                                        std::chars_format::general, significantDigits);

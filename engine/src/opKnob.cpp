@@ -1,9 +1,9 @@
+#include "diagnostics.h"
 #include "knob.h"
 #include "lineBudget.h"
 #include "textWriter.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace quorin {
 
@@ -26,8 +26,7 @@ void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
 opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
 
 opKnob::~opKnob() {
-    static constexpr char teardownNote[] = "knob destructor called\n";
-    std::fwrite(teardownNote, 1, sizeof teardownNote - 1, stdout);
+    writeDiagnostic("knob destructor called\n");
     if (left) release(left);
     if (right) release(right);
     left = right = nullptr;

@@ -42,7 +42,7 @@ TEST_F(applicationTest, failedTrialsGiveTheirNestingLevelsBack) {
     for (int count = 0; count < 250; ++count) line += "+1";
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(reducedText(line.c_str()), "250+(a)^(2)");
-    ::testing::internal::GetCapturedStdout();
+    capturedStdout();
     EXPECT_EQ(nestDepth, 0);
 }
 
@@ -88,7 +88,7 @@ TEST_F(applicationTest, builtinComputesOrStaysSymbolic) {
     };
     ::testing::internal::CaptureStdout();
     for (const auto& c : cases) EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
-    ::testing::internal::GetCapturedStdout();
+    capturedStdout();
     const knobRef sine(lookup(rootEnvironment, "sin")->addRef());
     EXPECT_THROW(sine->evaluate(nullptr), errorCode);
     EXPECT_STREQ(raisedName(), "x");

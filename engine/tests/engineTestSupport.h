@@ -5,6 +5,7 @@
 
 #include "QuorinDLL.h"
 #include "binding.h"
+#include "diagnostics.h"
 #include "engineState.h"
 #include "errors.h"
 #include "grammar.h"
@@ -42,6 +43,13 @@ inline errorCode parseFailure(const char* line) {
     } catch (errorCode code) {
         return code;
     }
+}
+
+// What went to standard output since CaptureStdout, the engine's gathered
+// diagnostic lines included.
+inline std::string capturedStdout() {
+    flushDiagnostics();
+    return ::testing::internal::GetCapturedStdout();
 }
 
 // Every test starts with an empty root environment and a fresh line budget.

@@ -1,3 +1,4 @@
+#include "engineTestSupport.h"
 #include "errors.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ TEST(errors, reportPrintsTheMessageAndALineEnd) {
     ::testing::internal::CaptureStdout();
     reportError(undefinedVariable, "abc12");
     reportError(undefinedVariable, "function");
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(capturedStdout(),
               "undefined variable :abc12\r\nundefined variable :function\r\n");
 }
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace quorin {
 namespace {
@@ -91,6 +95,39 @@ TEST(numberText, printedNumbersReadBack) {
         char text[numberTextCapacity];
         formatNumber(value, text);
         EXPECT_EQ(valueOf(text), value) << "for " << text;
+    }
+}
+
+// The general conversion's text of value, exponent widened to three digits.
+std::string generalText(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+    std::string general(text, end);
+    const std::size_t exponent = general.find('e');
+    if (exponent != std::string::npos && general.size() - exponent - 2 < 3)
+        general.insert(exponent + 2, 3 - (general.size() - exponent - 2), '0');
+    return general;
+}
+
+// Whole numbers take a path of their own; it must agree with the general
+// conversion everywhere, rounding ties to even included.
+TEST(numberText, wholeNumbersPrintAsTheGeneralConversionDoes) {
+    std::vector<double> values = {1, 9, 10, 999999, 1000000, 1000001, 9999994, 9999995,
+                                  9999985, 9999996, 1234565, 1234575, 2500000, 123456500,
+                                  123457500, 9007199254740991.0, 4503599627370497.0};
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random() >> (11 + random() % 50);
+        values.push_back(static_cast<double>(bits));
+    }
+    for (std::uint64_t unit = 10; unit < 1'000'000'000'000ULL; unit *= 10)
+        for (std::uint64_t kept = 100000; kept < 1000000; kept += 99991)
+            values.push_back(static_cast<double>(kept * unit + unit / 2));
+    for (const double value : values) {
+        for (const double signedValue : {value, -value}) {
+            if (signedValue == 0) continue;
+            EXPECT_EQ(textOf(signedValue), generalText(signedValue)) << "for " << std::fixed << signedValue;
+        }
     }
 }
 

@@ -83,7 +83,7 @@ TEST_F(printingTest, hugeSharedTreePrintsOnlyWhatFits) {
     EXPECT_EQ(text, expected);
     ::testing::internal::CaptureStdout();
     release(tree);
-    ::testing::internal::GetCapturedStdout();
+    capturedStdout();
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST_F(referencesTest, sharedSubtreeOutlivesOneOfItsHolders) {
     EXPECT_EQ(shared->refCount, 1);
     EXPECT_EQ(printed(*second), "(3)*(2)");
     release(second);
-    EXPECT_EQ(teardownNotes(::testing::internal::GetCapturedStdout()), 2);
+    EXPECT_EQ(teardownNotes(capturedStdout()), 2);
 }
 
 TEST_F(referencesTest, settersReleaseWhatTheyReplace) {
@@ -98,7 +98,7 @@ TEST_F(referencesTest, foundValueIsEvaluatedWithoutAnEnvironment) {
     ::testing::internal::CaptureStdout();
     EXPECT_THROW(parsed("z")->evaluate(environment.get()), errorCode);
     EXPECT_THROW(parsed("q")->evaluate(nullptr), errorCode);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(capturedStdout(),
               "undefined variable :y\r\nundefined variable :q\r\n");
 }
 
@@ -109,7 +109,7 @@ TEST_F(referencesTest, evaluationShortCutsAtZeroOnTheLeftOnly) {
     EXPECT_EQ(parsed("0^y")->evaluate(nullptr), 0);
     EXPECT_THROW(parsed("y*0")->evaluate(nullptr), errorCode);
     EXPECT_THROW(parsed("0-y")->evaluate(nullptr), errorCode);
-    ::testing::internal::GetCapturedStdout();
+    capturedStdout();
 }
 
 } // namespace

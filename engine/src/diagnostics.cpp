@@ -1,0 +1,33 @@
+#include "diagnostics.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace quorin {
+
+namespace {
+
+char gathered[8192];
+std::size_t gatheredLength = 0;
+
+} // namespace
+
+void writeDiagnostic(std::string_view text) {
+    if (gatheredLength + text.size() > sizeof gathered) {
+        flushDiagnostics();
+        if (text.size() > sizeof gathered) {
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            return;
+        }
+    }
+    std::memcpy(gathered + gatheredLength, text.data(), text.size());
+    gatheredLength += text.size();
+}
+
+void flushDiagnostics() {
+    if (gatheredLength == 0) return;
+    std::fwrite(gathered, 1, gatheredLength, stdout);
+    gatheredLength = 0;
+}
+
+} // namespace quorin
