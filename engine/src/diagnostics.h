@@ -9,6 +9,9 @@
 
 namespace quorin {
 
+// What tearing down an operator node writes.
+inline constexpr std::string_view teardownNote = "knob destructor called\n";
+
 void writeDiagnostic(std::string_view text);
 
 // Writes what was gathered to standard output.

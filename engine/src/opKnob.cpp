@@ -26,7 +26,7 @@ void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
 opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
 
 opKnob::~opKnob() {
-    writeDiagnostic("knob destructor called\n");
+    writeDiagnostic(teardownNote);
     if (left) release(left);
     if (right) release(right);
     left = right = nullptr;

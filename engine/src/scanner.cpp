@@ -8,8 +8,7 @@
 
 namespace quorin {
 
-const char* scanNumber(const char* position, knob*& node) {
-    const char* start = position;
+const char* numberTokenEnd(const char* position) {
     for (;;) {
         const char character = *position;
         if (isDigit(character) || character == '.') {
@@ -18,13 +17,17 @@ const char* scanNumber(const char* position, knob*& node) {
             ++position;
             if (*position == '+' || *position == '-') ++position;
         } else {
-            break;
+            return position;
         }
     }
+}
+
+const char* scanNumber(const char* position, knob*& node) {
+    const char* end = numberTokenEnd(position);
     // Whatever follows the longest well-formed prefix (a second point or
     // exponent) is part of the token but adds nothing to the value.
-    node = new numKnob(readNumber(start, position));
-    return position;
+    node = new numKnob(readNumber(position, end));
+    return end;
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {

@@ -18,6 +18,9 @@ inline bool isLetter(char character) {
 }
 
 // number -> digit { digit | "." | ("E" | "e") ["+" | "-"] }
+// At a digit: the position after the whole token.
+const char* numberTokenEnd(const char* position);
+
 // At a digit: stores a new numKnob in node and returns the position after the token.
 const char* scanNumber(const char* position, knob*& node);
 
