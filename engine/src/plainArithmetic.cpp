@@ -4,6 +4,7 @@
 #include "numberText.h"
 #include "scanner.h"
 
+#include <array>
 #include <cstdint>
 
 namespace quorin {
@@ -36,13 +37,15 @@ double evaluated(char op, double left, double right) {
 
 // Folding order: the operator folded first binds tightest.
 int bindingStrength(char sign) {
-    switch (sign) {
-    case '^': return 4;
-    case '/': return 3;
-    case '*': return 2;
-    case '-': return 1;
-    default: return 0;
-    }
+    static constexpr auto strengths = [] {
+        std::array<signed char, 128> table{};
+        table['-'] = 1;
+        table['*'] = 2;
+        table['/'] = 3;
+        table['^'] = 4;
+        return table;
+    }();
+    return strengths[static_cast<unsigned char>(sign) & 127];
 }
 
 // The items of one level, folded as they are read. Folding every "^" from the
@@ -136,11 +139,10 @@ private:
     double readNumberToken() {
         constexpr std::ptrdiff_t exactDigits = 15;
         const char* start = position;
-        std::uint64_t whole = 0;
-        while (isDigit(*position) && position - start < exactDigits)
-            whole = whole * 10 + static_cast<std::uint64_t>(*position++ - '0');
+        std::uint64_t whole = 0; // wraps harmlessly when too long to be used
+        while (isDigit(*position)) whole = whole * 10 + static_cast<std::uint64_t>(*position++ - '0');
         const char* end = numberTokenEnd(position);
-        const bool isWhole = end == position;
+        const bool isWhole = end == position && position - start <= exactDigits;
         position = end;
         return isWhole ? static_cast<double>(whole) : readNumber(start, end);
     }
