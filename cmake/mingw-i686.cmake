@@ -13,6 +13,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Doubles in SSE registers, rounded to double after every operation as on
+# every 64-bit build: the x87 unit's wider registers would give answers that
+# differ in their last bits from Linux, and from one expression to the next.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+
 # -O2 rather than -O3: at -O3 GCC 12 warns falsely about concatenating
 # std::string (-Wrestrict, its bug 105651).
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of the Release build")
