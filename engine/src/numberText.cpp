@@ -13,7 +13,7 @@ namespace quorin {
 
 namespace {
 
-constexpr int significantDigits = 6;
+constexpr std::size_t significantDigits = 6;
 constexpr std::size_t minExponentDigits = 3;
 
 bool isDigit(char character) { return character >= '0' && character <= '9'; }
@@ -75,19 +75,34 @@ std::optional<double> wholeNumberValue(const char* first, const char* last) {
     return static_cast<double>(value);
 }
 
-// Writes the digits of n (n > 0) and returns how many.
-std::size_t writeDigits(std::uint64_t n, char* text) {
-    char reversed[20];
-    std::size_t count = 0;
-    for (; n > 0; n /= 10) reversed[count++] = static_cast<char>('0' + n % 10);
-    for (std::size_t i = 0; i < count; ++i) text[i] = reversed[count - 1 - i];
+constexpr std::uint64_t powersOfTen[] = {1,
+                                          10,
+                                          100,
+                                          1'000,
+                                          10'000,
+                                          100'000,
+                                          1'000'000,
+                                          10'000'000,
+                                          100'000'000,
+                                          1'000'000'000,
+                                          10'000'000'000,
+                                          100'000'000'000,
+                                          1'000'000'000'000,
+                                          10'000'000'000'000,
+                                          100'000'000'000'000,
+                                          1'000'000'000'000'000,
+                                          10'000'000'000'000'000};
+
+// How many digits n has (n below 10^16).
+std::size_t digitCountOf(std::uint64_t n) {
+    std::size_t count = 1;
+    while (count < std::size(powersOfTen) - 1 && n >= powersOfTen[count]) ++count;
     return count;
 }
 
-std::uint64_t powerOfTen(std::size_t exponent) {
-    std::uint64_t power = 1;
-    while (exponent-- > 0) power *= 10;
-    return power;
+// Writes the count digits of n backwards from text + count.
+void writeDigits(std::uint64_t n, std::size_t count, char* text) {
+    for (char* digit = text + count; digit != text; n /= 10) *--digit = static_cast<char>('0' + n % 10);
 }
 
 // The text of a non-zero whole number below 2^53, which is exact: the common
@@ -96,23 +111,24 @@ std::uint64_t powerOfTen(std::size_t exponent) {
 std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
     char* out = text;
     if (negative) *out++ = '-';
-    char digits[20];
-    const std::size_t digitCount = writeDigits(magnitude, digits);
-    if (digitCount <= static_cast<std::size_t>(significantDigits)) {
-        std::memcpy(out, digits, digitCount);
+    const std::size_t digitCount = digitCountOf(magnitude);
+    if (digitCount <= significantDigits) {
+        writeDigits(magnitude, digitCount, out);
         return static_cast<std::size_t>(out - text) + digitCount;
     }
-    const std::uint64_t unit = powerOfTen(digitCount - significantDigits);
+    const std::uint64_t unit = powersOfTen[digitCount - significantDigits];
     std::uint64_t kept = magnitude / unit;
-    const std::uint64_t dropped = magnitude % unit;
+    const std::uint64_t dropped = magnitude - kept * unit;
     if (dropped > unit / 2 || (dropped == unit / 2 && kept % 2 == 1)) ++kept;
     std::size_t exponent = digitCount - 1;
-    if (kept == powerOfTen(significantDigits)) {
+    std::size_t keptCount = significantDigits;
+    if (kept == powersOfTen[significantDigits]) {
         kept /= 10;
         ++exponent;
     }
-    while (kept % 10 == 0) kept /= 10;
-    const std::size_t keptCount = writeDigits(kept, digits);
+    for (; kept % 10 == 0; kept /= 10) --keptCount;
+    char digits[significantDigits];
+    writeDigits(kept, keptCount, digits);
     *out++ = digits[0];
     if (keptCount > 1) {
         *out++ = '.';
@@ -121,11 +137,8 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
     }
     *out++ = 'e';
     *out++ = '+';
-    char exponentDigits[20];
-    const std::size_t exponentCount = writeDigits(exponent, exponentDigits);
-    for (std::size_t padding = exponentCount; padding < minExponentDigits; ++padding) *out++ = '0';
-    std::memcpy(out, exponentDigits, exponentCount);
-    return static_cast<std::size_t>(out - text) + exponentCount;
+    writeDigits(exponent, minExponentDigits, out); // below 100: "e+006" to "e+016"
+    return static_cast<std::size_t>(out - text) + minExponentDigits;
 }
 
 } // namespace

@@ -42,13 +42,27 @@ void opKnob::setRight(knob* operand) {
     right = operand;
 }
 
+namespace {
+
+// The square of a whole number up to 2^26 is exact, and pow, accurate to
+// within a unit in the last place, returns that same exact value: the common
+// square costs a multiplication instead of a call.
+double power(double base, double exponent) {
+    constexpr double exactSquareLimit = 67108864.0; // 2^26
+    if (exponent == 2 && std::fabs(base) <= exactSquareLimit && base == std::trunc(base))
+        return base * base;
+    return std::pow(base, exponent);
+}
+
+} // namespace
+
 double opKnob::combine(char op, double left, double right) {
     switch (op) {
     case '+': return left + right;
     case '-': return left - right;
     case '*': return left * right;
     case '/': return left / right;
-    default: return std::pow(left, right);
+    default: return power(left, right);
     }
 }
 

@@ -19,12 +19,11 @@ void openSheet(std::FILE* stream) {
     sheetStream = stream;
 }
 
-void printSheetText(const char* text) {
+void printSheetText(const char* text, std::size_t length) {
     if (skipNext) {
         skipNext = false;
         return;
     }
-    const std::size_t length = std::strlen(text);
     if (pendingLength + length + 1 > sizeof pending) {
         flushSheet();
     }

@@ -8,7 +8,7 @@ namespace quorin {
 
 void openSheet(std::FILE* stream);
 // A worksheet::lineObserver.
-void printSheetText(const char* text);
+void printSheetText(const char* text, std::size_t length);
 // Leaves out the next text, the echo of a line the user sees at the prompt.
 void skipNextSheetText();
 // Forgets a skip that no text consumed (a typed line that ran nothing).

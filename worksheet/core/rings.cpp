@@ -21,15 +21,16 @@ std::size_t cutLength(const char* text) {
 
 } // namespace
 
-void copyIntoSlot(ringSlot& slot, const char* text) {
-    if (text == slot) {
-        return;
-    }
+std::size_t copyIntoSlot(ringSlot& slot, const char* text) {
     const std::size_t length = cutLength(text);
+    if (text == slot) {
+        return length;
+    }
     // The text may lie inside another slot of the same ring; memmove keeps
     // that defined too.
     std::memmove(slot, text, length);
     slot[length] = '\0';
+    return length;
 }
 
 void allocateRings() {

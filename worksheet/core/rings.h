@@ -18,7 +18,7 @@ constexpr int previousSlot(int slot) {
 
 // Copies text into slot, cut to slotTextLimit characters; costs the text's
 // length, not the slot's. A text that already is the slot stays as it is.
-void copyIntoSlot(ringSlot& slot, const char* text);
+std::size_t copyIntoSlot(ringSlot& slot, const char* text);
 
 // Gives both rings fresh slots (display texts empty, history slots
 // unwritten) and puts every index at 0; frees rings that were there.

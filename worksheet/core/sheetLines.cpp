@@ -13,10 +13,10 @@ void setLineObserver(lineObserver observer) {
 
 void showLine(const char* text) {
     ringSlot& slot = displayLines[displayNext];
-    copyIntoSlot(slot, text);
+    const std::size_t length = copyIntoSlot(slot, text);
     displayNext = nextSlot(displayNext);
     if (currentObserver != nullptr) {
-        currentObserver(slot);
+        currentObserver(slot, length);
     }
 }
 

@@ -37,8 +37,9 @@ void showLine(const char* text);
 void handleLine(const char* line);
 
 // Called with every text that showLine puts on the sheet, in order; the
-// command-line worksheet prints them. Null (the default) for none.
-using lineObserver = void (*)(const char* text);
+// command-line worksheet prints them. Null (the default) for none. length is
+// that of text, so that nobody counts it again.
+using lineObserver = void (*)(const char* text, std::size_t length);
 void setLineObserver(lineObserver observer);
 
 // The Up and Down keys of the edit pane: each returns the history slot to

@@ -7,8 +7,8 @@ namespace {
 
 sheetTexts shown;
 
-void collect(const char* text) {
-    shown.emplace_back(text);
+void collect(const char* text, std::size_t length) {
+    shown.emplace_back(text, length);
 }
 
 } // namespace
