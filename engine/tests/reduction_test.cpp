@@ -1,5 +1,8 @@
 #include "engineTestSupport.h"
 
+#include <cmath>
+#include <random>
+
 namespace quorin {
 namespace {
 
@@ -113,6 +116,18 @@ TEST_F(reductionTest, reductionSharesWhatDidNotChange) {
     const knobRef same(number->reduce(nullptr));
     EXPECT_EQ(same.get(), number.get());
     EXPECT_EQ(number->refCount, 2);
+}
+
+// Squares of whole numbers skip pow; the runtime's pow must agree, on every
+// platform the engine is built for.
+TEST(powerTest, squaresOfWholeNumbersAreWhatPowGives) {
+    std::mt19937 random(7);
+    std::vector<double> bases = {0, -0.0, 1, -1, 2, 3, 155, 999, 67108863, 67108864, -67108864};
+    for (int i = 0; i < 100000; ++i) bases.push_back(static_cast<double>(random() % 67108865));
+    for (const double base : bases) {
+        for (const double signedBase : {base, -base})
+            EXPECT_EQ(opKnob::combine('^', signedBase, 2), std::pow(signedBase, 2.0)) << "for " << signedBase;
+    }
 }
 
 } // namespace
