@@ -17,6 +17,7 @@
 
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace quorin {
 
@@ -69,9 +70,19 @@ void answer(knobRef value, char* result) {
     std::memcpy(result, text, length + 1);
 }
 
-// What the general way would write when it tears down the line's tree.
+// What the general way would write when it tears down the line's tree, a
+// block of notes at a time.
 void noteTeardowns(int operatorNodes) {
-    for (int node = 0; node < operatorNodes; ++node) writeDiagnostic(teardownNote);
+    constexpr int notesPerBlock = 32;
+    static const std::string noteBlock = [] {
+        std::string block;
+        for (int note = 0; note < notesPerBlock; ++note) block += teardownNote;
+        return block;
+    }();
+    for (int left = operatorNodes; left > 0; left -= notesPerBlock) {
+        const int notes = left < notesPerBlock ? left : notesPerBlock;
+        writeDiagnostic(std::string_view(noteBlock).substr(0, notes * teardownNote.size()));
+    }
 }
 
 int evaluateLine(const char* line, char* result, char* error) {

@@ -12,22 +12,23 @@ namespace quorin {
 namespace {
 
 // Longer or deeper lines take the general way.
-constexpr int maxItems = 64;
+constexpr int maxStack = 64;
 constexpr int maxDepth = 16;
 
-bool isSign(char character) {
-    return character == '+' || character == '-' || character == '*' || character == '/' ||
-           character == '^';
-}
+// Folding order: the operator folded first binds tightest; 0 for no sign.
+constexpr auto bindingStrengths = [] {
+    std::array<signed char, 256> strengths{};
+    strengths['+'] = 1;
+    strengths['-'] = 2;
+    strengths['*'] = 3;
+    strengths['/'] = 4;
+    strengths['^'] = 5;
+    return strengths;
+}();
 
-// A tree's value and, when the tree is an operator node, that node's operator
-// and operand values: reduction treats the root apart.
-struct treeValue {
-    double value;
-    char rootOperator; // '\0' when the tree is a number
-    double rootLeft;
-    double rootRight;
-};
+int bindingStrength(char character) {
+    return bindingStrengths[static_cast<unsigned char>(character)];
+}
 
 // What evaluating an operator node over two numbers gives.
 double evaluated(char op, double left, double right) {
@@ -35,105 +36,80 @@ double evaluated(char op, double left, double right) {
     return shortCutsAtZero && left == 0 ? 0.0 : opKnob::combine(op, left, right);
 }
 
-// Folding order: the operator folded first binds tightest.
-int bindingStrength(char sign) {
-    static constexpr auto strengths = [] {
-        std::array<signed char, 128> table{};
-        table['-'] = 1;
-        table['*'] = 2;
-        table['/'] = 3;
-        table['^'] = 4;
-        return table;
-    }();
-    return strengths[static_cast<unsigned char>(sign) & 127];
-}
-
-// The items of one level, folded as they are read. Folding every "^" from the
-// left, then every "/", and so on down to "+", as mount does, builds the
-// tree that operator precedence builds with all operators grouping to the
-// left: a sign folds what stands before it while that binds at least as
-// tightly.
-class level {
-public:
-    bool add(double number) { return add(treeValue{number, '\0', 0, 0}); }
-    bool add(const treeValue& operand) {
-        if (!expectsOperand() || operandsRead == maxItems) return false;
-        if (operandsRead++ == 0) root = operand;
-        values[valueCount++] = operand.value;
-        return true;
-    }
-    bool addSign(char sign) {
-        // A "-" that opens the level reads as "0 -"; no other sign may stand
-        // where an operand belongs.
-        if (expectsOperand() && (sign != '-' || operandsRead > 0 || !add(0.0))) return false;
-        while (pendingCount > 0 && bindingStrength(pending[pendingCount - 1]) >= bindingStrength(sign))
-            foldLastSign();
-        pending[pendingCount++] = sign;
-        ++signsRead;
-        return true;
-    }
-    bool expectsOperand() const { return operandsRead == signsRead; }
-
-    // The level's tree, whose root is the sign folded last.
-    std::optional<treeValue> fold() {
-        if (expectsOperand()) return std::nullopt; // empty, or ending in a sign
-        while (pendingCount > 0) foldLastSign();
-        return root;
-    }
-
-private:
-    void foldLastSign() {
-        const char op = pending[--pendingCount];
-        const double right = values[--valueCount];
-        const double left = values[valueCount - 1];
-        root = {evaluated(op, left, right), op, left, right};
-        values[valueCount - 1] = root.value;
-    }
-
-    double values[maxItems];
-    char pending[maxItems];
-    int valueCount = 0;
-    int pendingCount = 0;
-    int operandsRead = 0;
-    int signsRead = 0;
-    treeValue root{0, '\0', 0, 0};
-};
-
+// Reads a line as parseTerms does and folds it as mount does, as it goes.
+// Folding every "^" from the left, then every "/", and so on down to "+"
+// builds the tree that operator precedence builds with all operators
+// grouping to the left: a sign folds what stands before it on its level
+// while that binds at least as tightly. Values and signs wait on two stacks
+// shared by all levels.
 class plainReader {
 public:
     explicit plainReader(const char* line) : position(line) {}
 
-    // A level up to the end of the text or its ")"; none when declined.
-    std::optional<treeValue> readLevel(int depth) {
-        level items;
+    // Reads a level up to the end of the text or its ")" and leaves its value
+    // on the stack; false when the line is declined.
+    bool readLevel(int depth) {
+        const int valueBase = valueCount;
+        const int signBase = signCount;
+        bool expectsOperand = true;
         for (;;) {
             const char character = *position;
-            if (character == '\0') return items.fold();
-            if (character == ')') {
-                ++position; // at the top too: the rest of the line is ignored
-                return items.fold();
-            }
-            if (isBlank(character)) {
-                ++position;
-            } else if (isDigit(character)) {
-                if (!items.add(readNumberToken())) return std::nullopt;
-            } else if (isSign(character)) {
-                if (!items.addSign(character)) return std::nullopt;
+            if (isDigit(character)) {
+                if (!expectsOperand || !push(readNumberToken())) return false;
+                expectsOperand = false;
+            } else if (const int strength = bindingStrength(character)) {
+                // A "-" that opens the level reads as "0 -"; no other sign may
+                // stand where an operand belongs.
+                if (expectsOperand && (character != '-' || valueCount != valueBase || !push(0.0)))
+                    return false;
+                while (signCount > signBase && bindingStrength(signs[signCount - 1]) >= strength)
+                    foldLastSign();
+                if (signCount == maxStack) return false;
+                signs[signCount++] = character;
                 ++signsRead;
                 ++position;
-            } else if (character == '(' && depth < maxDepth) {
+                expectsOperand = true;
+            } else if (isBlank(character)) {
                 ++position;
-                const auto group = readLevel(depth + 1);
-                if (!group || !items.add(*group)) return std::nullopt;
+            } else if (character == '(') {
+                if (!expectsOperand || depth == maxDepth) return false;
+                ++position;
+                if (!readLevel(depth + 1)) return false;
+                expectsOperand = false;
+            } else if (character == ')' || character == '\0') {
+                if (character == ')') ++position; // at the top too: the rest is ignored
+                break;
             } else {
-                return std::nullopt;
+                return false;
             }
         }
+        if (expectsOperand) return false; // empty, or ending in a sign
+        while (signCount > signBase) foldLastSign();
+        return true;
+    }
+
+    // The line's value: reduction answers 0 + X with X itself, not the sum,
+    // and the two differ for X = -0. The last fold is the root of the tree.
+    double value() const {
+        return lastFold == '+' && lastLeft == 0 ? lastRight : values[0];
     }
 
     int signsRead = 0;
 
 private:
+    bool push(double value) {
+        if (valueCount == maxStack) return false;
+        values[valueCount++] = value;
+        return true;
+    }
+
+    void foldLastSign() {
+        lastFold = signs[--signCount];
+        lastRight = values[--valueCount];
+        lastLeft = values[valueCount - 1];
+        values[valueCount - 1] = evaluated(lastFold, lastLeft, lastRight);
+    }
+
     // Whole numbers of a few digits, the usual tokens, are read on the way;
     // others by the general reading.
     double readNumberToken() {
@@ -148,18 +124,21 @@ private:
     }
 
     const char* position;
+    double values[maxStack];
+    char signs[maxStack];
+    int valueCount = 0;
+    int signCount = 0;
+    char lastFold = '\0';
+    double lastLeft = 0;
+    double lastRight = 0;
 };
 
 } // namespace
 
 std::optional<plainAnswer> answerPlainArithmetic(const char* line) {
     plainReader reader(line);
-    const auto tree = reader.readLevel(0);
-    if (!tree) return std::nullopt;
-    // Reducing 0 + X gives X itself, not the sum: they differ for X = -0.
-    const double value =
-        tree->rootOperator == '+' && tree->rootLeft == 0 ? tree->rootRight : tree->value;
-    return plainAnswer{value, reader.signsRead};
+    if (!reader.readLevel(0)) return std::nullopt;
+    return plainAnswer{reader.value(), reader.signsRead};
 }
 
 } // namespace quorin
