@@ -114,13 +114,13 @@ private:
     // others by the general reading.
     double readNumberToken() {
         constexpr std::ptrdiff_t exactDigits = 15;
-        const char* start = position;
+        const char* const start = position;
+        const char* digitsEnd = start;
         std::uint64_t whole = 0; // wraps harmlessly when too long to be used
-        while (isDigit(*position)) whole = whole * 10 + static_cast<std::uint64_t>(*position++ - '0');
-        const char* end = numberTokenEnd(position);
-        const bool isWhole = end == position && position - start <= exactDigits;
-        position = end;
-        return isWhole ? static_cast<double>(whole) : readNumber(start, end);
+        for (; isDigit(*digitsEnd); ++digitsEnd) whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
+        position = numberTokenEnd(digitsEnd);
+        const bool isWhole = position == digitsEnd && digitsEnd - start <= exactDigits;
+        return isWhole ? static_cast<double>(whole) : readNumber(start, position);
     }
 
     const char* position;

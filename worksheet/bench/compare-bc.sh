@@ -10,7 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 quorin=${1:-$root/build/native/worksheet/cli/quorin}
 lines=${2:-100000}
-runs=10
+runs=20
 target=10
 
 for program in "$quorin" bc awk; do
@@ -48,30 +48,32 @@ if [ "$(bc -q <"$input" | wc -l)" -ne "$lines" ]; then
     exit 2
 fi
 
-# Mean wall-clock milliseconds of one run of a shell command.
-mean_milliseconds() {
+# Median and mean wall-clock milliseconds of one run of a command; with
+# --no-shell, the command is started directly. On a shared machine the median
+# is the steadier figure of the two.
+milliseconds() {
     if command -v hyperfine >/dev/null; then
-        hyperfine --style none --warmup 2 --runs "$runs" --export-csv "$work/times.csv" "$1" \
+        hyperfine --style none --warmup 3 --runs "$runs" --export-csv "$work/times.csv" "$@" \
             >/dev/null 2>"$work/hyperfine.log" || { cat "$work/hyperfine.log" >&2; exit 2; }
-        awk -F, 'NR == 2 { printf "%.1f", $2 * 1000 }' "$work/times.csv"
+        awk -F, 'NR == 2 { printf "%.1f %.1f", $4 * 1000, $2 * 1000 }' "$work/times.csv"
     else
-        local start end
+        local start end command="${!#}"
         start=$(date +%s%N)
         for _ in $(seq "$runs"); do
-            sh -c "$1"
+            sh -c "$command"
         done
         end=$(date +%s%N)
-        awk -v ns=$((end - start)) -v runs="$runs" 'BEGIN { printf "%.1f", ns / runs / 1e6 }'
+        awk -v ns=$((end - start)) -v runs="$runs" 'BEGIN { m = ns / runs / 1e6; printf "%.1f %.1f", m, m }'
     fi
 }
 
-quorin_ms=$(mean_milliseconds "'$quorin' '$input' >/dev/null")
-bc_ms=$(mean_milliseconds "bc -q <'$input' >/dev/null")
+read -r quorin_median quorin_mean <<<"$(milliseconds --shell=none "'$quorin' '$input'")"
+read -r bc_median bc_mean <<<"$(milliseconds "bc -q <'$input' >/dev/null")"
 
-echo "$lines lines, mean of $runs runs:"
-echo "  quorin  $quorin_ms ms"
-echo "  bc      $bc_ms ms"
-awk -v quorin="$quorin_ms" -v bc="$bc_ms" -v target="$target" 'BEGIN {
+echo "$lines lines, $runs runs each, median (mean):"
+echo "  quorin  $quorin_median ms ($quorin_mean ms)"
+echo "  bc      $bc_median ms ($bc_mean ms)"
+awk -v quorin="$quorin_median" -v bc="$bc_median" -v target="$target" 'BEGIN {
     ratio = bc / quorin
     printf "  quorin is %.1f times as fast as bc (target: %d)\n", ratio, target
     exit ratio >= target ? 0 : 1
