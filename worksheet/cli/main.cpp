@@ -18,6 +18,9 @@ namespace {
 constexpr int exitFailure = 1;
 constexpr int exitUsage = 2;
 
+// Worksheet files are read through a large buffer: fewer system calls.
+constexpr std::size_t inputBufferBytes = 1 << 16;
+
 // Runs every file in order, in one worksheet session; returns whether all
 // of them could be opened.
 bool runFiles(const std::vector<const char*>& files) {
@@ -30,6 +33,7 @@ bool runFiles(const std::vector<const char*>& files) {
             allRead = false;
             continue;
         }
+        std::setvbuf(file.get(), nullptr, _IOFBF, inputBufferBytes);
         worksheet::runLines(file.get());
     }
     return allRead;
@@ -43,6 +47,7 @@ bool runWorksheet(const quorin::commandLine& options, bool sheetOnTerminal) {
     if (quorin::standardInputIsTerminal()) {
         quorin::runInteractiveSession(sheetOnTerminal);
     } else {
+        std::setvbuf(stdin, nullptr, _IOFBF, inputBufferBytes);
         worksheet::runLines(stdin);
     }
     return true;
