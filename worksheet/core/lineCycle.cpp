@@ -9,9 +9,9 @@ namespace worksheet {
 namespace {
 
 // Returns the slot that now holds the line, cut to fit.
-char* recordInHistory(const char* line) {
+char* recordInHistory(const char* line, std::size_t length) {
     ringSlot& slot = historyLines[historyNext];
-    copyIntoSlot(slot, line);
+    copyIntoSlot(slot, line, length);
     historyNext = nextSlot(historyNext);
     historyCursor = historyNext;
     historyLines[historyNext][0] = '\0';
@@ -36,10 +36,11 @@ void evaluateLine(char* line) {
 } // namespace
 
 void handleLine(const char* line) {
-    showLine(line);
+    const std::size_t length = cutLength(line);
+    showText(line, length);
     // The stored copy is what runs: cut like every text, and safe from the
     // clearing of the next history slot should line be that slot.
-    char* recorded = recordInHistory(line);
+    char* recorded = recordInHistory(line, length);
     switch (recorded[0]) {
     case '!':
         runCommand(recorded + 1);

@@ -11,26 +11,20 @@ ringSlot* historyLines = nullptr;
 int historyNext = 0;
 int historyCursor = 0;
 
-namespace {
-
 std::size_t cutLength(const char* text) {
     // memchr stops at the first NUL, so a shorter text is never read past its end.
     const void* end = std::memchr(text, '\0', slotTextLimit);
     return end != nullptr ? static_cast<const char*>(end) - text : slotTextLimit;
 }
 
-} // namespace
-
-std::size_t copyIntoSlot(ringSlot& slot, const char* text) {
-    const std::size_t length = cutLength(text);
+void copyIntoSlot(ringSlot& slot, const char* text, std::size_t length) {
     if (text == slot) {
-        return length;
+        return;
     }
     // The text may lie inside another slot of the same ring; memmove keeps
     // that defined too.
     std::memmove(slot, text, length);
     slot[length] = '\0';
-    return length;
 }
 
 void allocateRings() {

@@ -16,9 +16,16 @@ constexpr int previousSlot(int slot) {
     return (slot + ringSlots - 1) % ringSlots;
 }
 
-// Copies text into slot, cut to slotTextLimit characters; costs the text's
-// length, not the slot's. A text that already is the slot stays as it is.
-std::size_t copyIntoSlot(ringSlot& slot, const char* text);
+// The length of text once cut to slotTextLimit characters; reads no further.
+std::size_t cutLength(const char* text);
+
+// Copies the first length characters of text into slot (length from
+// cutLength), costing the text's length, not the slot's. A text that already
+// is the slot stays as it is.
+void copyIntoSlot(ringSlot& slot, const char* text, std::size_t length);
+
+// showLine for a text whose cut length is known.
+void showText(const char* text, std::size_t length);
 
 // Gives both rings fresh slots (display texts empty, history slots
 // unwritten) and puts every index at 0; frees rings that were there.

@@ -12,8 +12,12 @@ void setLineObserver(lineObserver observer) {
 }
 
 void showLine(const char* text) {
+    showText(text, cutLength(text));
+}
+
+void showText(const char* text, std::size_t length) {
     ringSlot& slot = displayLines[displayNext];
-    const std::size_t length = copyIntoSlot(slot, text);
+    copyIntoSlot(slot, text, length);
     displayNext = nextSlot(displayNext);
     if (currentObserver != nullptr) {
         currentObserver(slot, length);
