@@ -32,8 +32,11 @@ int bindingStrength(char character) {
 
 // What evaluating an operator node over two numbers gives.
 double evaluated(char op, double left, double right) {
-    const bool shortCutsAtZero = op == '*' || op == '/' || op == '^';
-    return shortCutsAtZero && left == 0 ? 0.0 : opKnob::combine(op, left, right);
+    switch (op) {
+    case '+':
+    case '-': return opKnob::combine(op, left, right);
+    default: return left == 0 ? 0.0 : opKnob::combine(op, left, right); // "*", "/", "^"
+    }
 }
 
 // Reads a line as parseTerms does and folds it as mount does, as it goes.
@@ -62,9 +65,9 @@ public:
                 // stand where an operand belongs.
                 if (expectsOperand && (character != '-' || valueCount != valueBase || !push(0.0)))
                     return false;
-                while (signCount > signBase && bindingStrength(signs[signCount - 1]) >= strength)
-                    foldLastSign();
+                while (signCount > signBase && signStrengths[signCount - 1] >= strength) foldLastSign();
                 if (signCount == maxStack) return false;
+                signStrengths[signCount] = strength;
                 signs[signCount++] = character;
                 ++signsRead;
                 ++position;
@@ -118,14 +121,19 @@ private:
         const char* digitsEnd = start;
         std::uint64_t whole = 0; // wraps harmlessly when too long to be used
         for (; isDigit(*digitsEnd); ++digitsEnd) whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
+        const char next = *digitsEnd;
+        if (next != '.' && next != 'E' && next != 'e' && digitsEnd - start <= exactDigits) {
+            position = digitsEnd;
+            return static_cast<double>(whole);
+        }
         position = numberTokenEnd(digitsEnd);
-        const bool isWhole = position == digitsEnd && digitsEnd - start <= exactDigits;
-        return isWhole ? static_cast<double>(whole) : readNumber(start, position);
+        return readNumber(start, position);
     }
 
     const char* position;
     double values[maxStack];
     char signs[maxStack];
+    int signStrengths[maxStack];
     int valueCount = 0;
     int signCount = 0;
     char lastFold = '\0';
