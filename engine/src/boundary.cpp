@@ -27,6 +27,7 @@ std::int32_t nestDepth = 0;
 namespace {
 
 constexpr char answerName[] = "ans";
+constexpr std::string_view answerOpening = "[ans = "; // "[%s = " with the name ans
 
 static_assert(maxAnswerLength < QUORIN_RESULT_BUFFER_SIZE);
 
@@ -37,9 +38,7 @@ void writeMessage(char* error, const char* message) {
 // "[ans = text]", cut to its first characters and "...]" when too long.
 std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
     textWriter out(text, sizeof text);
-    out.write("[");
-    out.write(answerName);
-    out.write(" = ");
+    out.write(answerOpening);
     value.print(out);
     out.put(']');
     if (out.full()) {

@@ -14,7 +14,14 @@ public:
     textWriter(char* buffer, std::size_t capacity);
 
     void write(std::string_view text);
-    void put(char character) { write(std::string_view(&character, 1)); }
+    void put(char character) {
+        if (overflowed || position == last) {
+            overflowed = true;
+            return;
+        }
+        *position++ = character;
+        *position = '\0';
+    }
 
     // True once some text did not fit: everything after it is dropped.
     bool full() const { return overflowed; }
