@@ -116,10 +116,17 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
         writeDigits(magnitude, digitCount, out);
         return static_cast<std::size_t>(out - text) + digitCount;
     }
-    const std::uint64_t unit = powersOfTen[digitCount - significantDigits];
-    std::uint64_t kept = magnitude / unit;
-    const std::uint64_t dropped = magnitude - kept * unit;
-    if (dropped > unit / 2 || (dropped == unit / 2 && kept % 2 == 1)) ++kept;
+    // Drops digits one by one (a division by a constant is a multiplication),
+    // noting the last one dropped and whether any dropped before it.
+    std::uint64_t kept = magnitude;
+    std::uint64_t firstDropped = 0;
+    bool droppedBelow = false;
+    for (std::size_t drop = digitCount - significantDigits; drop > 0; --drop) {
+        droppedBelow = droppedBelow || firstDropped != 0;
+        firstDropped = kept % 10;
+        kept /= 10;
+    }
+    if (firstDropped > 5 || (firstDropped == 5 && (droppedBelow || kept % 2 == 1))) ++kept;
     std::size_t exponent = digitCount - 1;
     std::size_t keptCount = significantDigits;
     if (kept == powersOfTen[significantDigits]) {
