@@ -87,12 +87,20 @@ public:
             }
         }
         if (expectsOperand) return false; // empty, or ending in a sign
-        while (signCount > signBase) foldLastSign();
+        // The level's last fold makes its root; the line's root is the root of
+        // the last level that had a sign.
+        if (signCount > signBase) {
+            while (signCount > signBase + 1) foldLastSign();
+            lastFold = signs[signBase];
+            lastLeft = values[valueCount - 2];
+            lastRight = values[valueCount - 1];
+            foldLastSign();
+        }
         return true;
     }
 
     // The line's value: reduction answers 0 + X with X itself, not the sum,
-    // and the two differ for X = -0. The last fold is the root of the tree.
+    // and the two differ for X = -0.
     double value() const {
         return lastFold == '+' && lastLeft == 0 ? lastRight : values[0];
     }
@@ -107,10 +115,9 @@ private:
     }
 
     void foldLastSign() {
-        lastFold = signs[--signCount];
-        lastRight = values[--valueCount];
-        lastLeft = values[valueCount - 1];
-        values[valueCount - 1] = evaluated(lastFold, lastLeft, lastRight);
+        const char op = signs[--signCount];
+        const double right = values[--valueCount];
+        values[valueCount - 1] = evaluated(op, values[valueCount - 1], right);
     }
 
     // Whole numbers of a few digits, the usual tokens, are read on the way;
