@@ -7,11 +7,19 @@
 #include "guarded_call.h"
 
 #include "QuorinDLL.h"
+#include "engineState.h"
+#include "errors.h"
+#include "grammar.h"
+#include "knob.h"
+#include "knobRef.h"
+#include "lineBudget.h"
+#include "plainArithmetic.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -36,9 +44,38 @@ std::string findWrongText(const guardedCall& call) {
     return "";
 }
 
+int operatorNodes(const quorin::knob& node) {
+    const auto* op = dynamic_cast<const quorin::opKnob*>(&node);
+    return op ? 1 + operatorNodes(*op->getLeft()) + operatorNodes(*op->getRight()) : 0;
+}
+
+// Lines of plain arithmetic skip the tree; they must get the tree's answer.
+std::string findPlainArithmeticDifference(const std::string& line) {
+    const auto plain = quorin::answerPlainArithmetic(line.c_str());
+    if (!plain) return "";
+    quorin::nestDepth = 0;
+    quorin::startLineBudget();
+    try {
+        const quorin::knobRef tree(quorin::parseExpr(line.c_str()));
+        if (!tree) return "plain arithmetic answered a root-environment line";
+        const quorin::knobRef reduced(tree->reduce(nullptr));
+        if (reduced->kind != 'l') return "plain arithmetic answered a line that stays symbolic";
+        const double value = reduced->evaluate(nullptr);
+        const bool same = (value != value && plain->value != plain->value) ||
+                          std::memcmp(&value, &plain->value, sizeof value) == 0;
+        if (!same) return "plain arithmetic differs from the tree's value";
+        if (plain->signCount != operatorNodes(*tree))
+            return "plain arithmetic counts the operator nodes wrong";
+    } catch (...) {
+        return "plain arithmetic answered a line the tree rejects";
+    }
+    return "";
+}
+
 void runChecked(const std::string& line) {
     const guardedCall call = callEngine(line);
     std::string fault = call.fault.empty() ? findWrongText(call) : call.fault;
+    if (fault.empty()) fault = findPlainArithmeticDifference(line);
     if (fault.empty()) return;
     std::fprintf(stderr, "engine_fuzzer: %s\n", fault.c_str());
     std::abort();
