@@ -33,7 +33,11 @@ struct visitCost {
 };
 inline constexpr visitCost operatorVisit{1, 50};
 inline constexpr visitCost applicationVisit{20, 300}; // its copy list made and torn down
-inline constexpr std::int64_t failedTrialCost = 300;  // raising, catching, reporting
+// Raising, catching and reporting a failed trial: five times what it costs in
+// the native build, because exceptions cost that much more in the slowest
+// builds (32-bit Windows, sanitizers), and lines made of failed trials must
+// end as quickly there.
+inline constexpr std::int64_t failedTrialCost = 1500;
 inline constexpr std::int64_t argumentCost = 10;      // one argument copied and reduced
 inline constexpr std::int64_t lookupStepCost = 1;     // one binding compared
 
