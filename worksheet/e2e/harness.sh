@@ -64,7 +64,8 @@ check() {
 
 # Starts the program and reads where its window and parts are.
 start_program() {
-    wine "$program" </dev/null >/dev/null 2>&1 &
+    program_output="$failures_dir/$test_name.stdout"
+    wine "$program" </dev/null >"$program_output" 2>/dev/null &
     program_pid=$!
     read_geometry
 }

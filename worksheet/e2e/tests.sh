@@ -25,6 +25,18 @@ test_typed_line_is_answered() {
     expect_face
 }
 
+# The engine's diagnostic lines ("undefined variable :x", "knob destructor
+# called") reach no terminal the program was started from.
+test_engine_diagnostics_stay_hidden() {
+    start_program
+    click_pane
+    enter_line "x*2+1" "[ans = (x)*(2)+1]"
+    expect_sheet
+    press alt+F4
+    expect_exit_code 0
+    [ ! -s "$program_output" ] || fail "the program wrote to its standard output: $(head -c 200 "$program_output")"
+}
+
 test_comment_error_and_root_environment_lines() {
     start_program
     click_pane

@@ -3,7 +3,19 @@
 #include "resource.h"
 #include "windowState.h"
 
+#include <cstdio>
+
 namespace {
+
+// The engine writes diagnostic lines to standard output, which a window
+// program on Windows does not have. Started from a terminal under Wine it
+// inherits one: the lines would show there, each at the cost of a round trip
+// to it. They go to the null device instead, in large blocks.
+void discardStandardOutput()
+{
+    if (std::freopen("NUL", "w", stdout) != nullptr)
+        std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+}
 
 bool registerWorksheetClass()
 {
@@ -25,6 +37,7 @@ bool registerWorksheetClass()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     programInstance = instance;
+    discardStandardOutput();
     // Loaded at its own size: the face shows it 20 by 20, unscaled.
     gripIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
     closeIcon = LoadIconA(nullptr, IDI_HAND);
