@@ -36,7 +36,10 @@ void evaluateLine(char* line) {
 } // namespace
 
 void handleLine(const char* line) {
-    const std::size_t length = cutLength(line);
+    runLine(line, cutLength(line));
+}
+
+void runLine(const char* line, std::size_t length) {
     showText(line, length);
     // The stored copy is what runs: cut like every text, and safe from the
     // clearing of the next history slot should line be that slot.

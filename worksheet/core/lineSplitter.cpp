@@ -1,6 +1,8 @@
 // The line-reading rules of file loading.
 #include "lineSplitter.h"
 
+#include "rings.h"
+
 #include <cstring>
 
 namespace worksheet {
@@ -59,8 +61,10 @@ void lineSplitter::runPendingLine() {
         return;
     }
     line[length] = '\0';
+    const std::size_t lineLength = length;
     length = 0;
-    handleLine(line);
+    // At most slotBytes - 1 characters and no NUL among them: its cut length.
+    runLine(line, lineLength);
 }
 
 } // namespace worksheet

@@ -24,8 +24,9 @@ std::size_t cutLength(const char* text);
 // is the slot stays as it is.
 void copyIntoSlot(ringSlot& slot, const char* text, std::size_t length);
 
-// showLine for a text whose cut length is known.
+// showLine and handleLine for a text whose cut length is known.
 void showText(const char* text, std::size_t length);
+void runLine(const char* line, std::size_t length);
 
 // Gives both rings fresh slots (display texts empty, history slots
 // unwritten) and puts every index at 0; frees rings that were there.
