@@ -86,6 +86,8 @@ public:
     // Folds the number b, as this operator's right operand, into the reduced left operand l.
     knob* reduceTreeNum(knobRef l, double b) const;
 
+    // Whether a left operand of 0 gives 0 without the right one being looked at.
+    static bool shortCutsAtZero(char op);
     // Two values combined as the operator does, without the zero short cut.
     static double combine(char op, double left, double right);
 

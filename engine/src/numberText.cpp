@@ -6,7 +6,6 @@
 #include <cstring>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <system_error>
 
 namespace quorin {
@@ -60,19 +59,6 @@ long long orderOfMagnitude(const char* first, const char* last) {
         magnitude += negative ? -exponent : exponent;
     }
     return magnitude;
-}
-
-// Most tokens are short runs of digits, whose value is exact without the full
-// decimal conversion.
-std::optional<double> wholeNumberValue(const char* first, const char* last) {
-    constexpr std::ptrdiff_t exactDigits = 15;
-    if (last - first > exactDigits) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char* position = first; position < last; ++position) {
-        if (!isDigit(*position)) return std::nullopt;
-        value = value * 10 + (*position - '0');
-    }
-    return static_cast<double>(value);
 }
 
 constexpr std::uint64_t powersOfTen[] = {1,
@@ -180,7 +166,6 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
 }
 
 double readNumber(const char* first, const char* last) {
-    if (const auto whole = wholeNumberValue(first, last)) return *whole;
     double value = 0.0;
     const auto read = std::from_chars(first, last, value, std::chars_format::general);
     if (read.ec != std::errc::result_out_of_range) return value;

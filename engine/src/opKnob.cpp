@@ -9,8 +9,6 @@ namespace quorin {
 
 namespace {
 
-bool shortCutsAtZero(char op) { return op == '*' || op == '/' || op == '^'; }
-
 // A right operand of the same precedence is grouped on the right: (a)-((b)-(c))
 // must not read back as (a-b)-c. Under "+" and "*" the grouping does not matter.
 bool groupsRightOperand(char op) { return op == '-' || op == '/' || op == '^'; }
@@ -55,6 +53,10 @@ double power(double base, double exponent) {
 }
 
 } // namespace
+
+bool opKnob::shortCutsAtZero(char op) {
+    return op == '*' || op == '/' || op == '^';
+}
 
 double opKnob::combine(char op, double left, double right) {
     switch (op) {

@@ -1,11 +1,9 @@
 #include "plainArithmetic.h"
 
 #include "knob.h"
-#include "numberText.h"
 #include "scanner.h"
 
 #include <array>
-#include <cstdint>
 
 namespace quorin {
 
@@ -32,11 +30,7 @@ int bindingStrength(char character) {
 
 // What evaluating an operator node over two numbers gives.
 double evaluated(char op, double left, double right) {
-    switch (op) {
-    case '+':
-    case '-': return opKnob::combine(op, left, right);
-    default: return left == 0 ? 0.0 : opKnob::combine(op, left, right); // "*", "/", "^"
-    }
+    return left == 0 && opKnob::shortCutsAtZero(op) ? 0.0 : opKnob::combine(op, left, right);
 }
 
 // Reads a line as parseTerms does and folds it as mount does, as it goes.
@@ -58,7 +52,9 @@ public:
         for (;;) {
             const char character = *position;
             if (isDigit(character)) {
-                if (!expectsOperand || !push(readNumberToken())) return false;
+                double number;
+                position = readNumberToken(position, number);
+                if (!expectsOperand || !push(number)) return false;
                 expectsOperand = false;
             } else if (const int strength = bindingStrength(character)) {
                 // A "-" that opens the level reads as "0 -"; no other sign may
@@ -118,23 +114,6 @@ private:
         const char op = signs[--signCount];
         const double right = values[--valueCount];
         values[valueCount - 1] = evaluated(op, values[valueCount - 1], right);
-    }
-
-    // Whole numbers of a few digits, the usual tokens, are read on the way;
-    // others by the general reading.
-    double readNumberToken() {
-        constexpr std::ptrdiff_t exactDigits = 15;
-        const char* const start = position;
-        const char* digitsEnd = start;
-        std::uint64_t whole = 0; // wraps harmlessly when too long to be used
-        for (; isDigit(*digitsEnd); ++digitsEnd) whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
-        const char next = *digitsEnd;
-        if (next != '.' && next != 'E' && next != 'e' && digitsEnd - start <= exactDigits) {
-            position = digitsEnd;
-            return static_cast<double>(whole);
-        }
-        position = numberTokenEnd(digitsEnd);
-        return readNumber(start, position);
     }
 
     const char* position;

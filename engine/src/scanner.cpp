@@ -2,7 +2,6 @@
 
 #include "errors.h"
 #include "knob.h"
-#include "numberText.h"
 
 #include <cstring>
 
@@ -23,11 +22,10 @@ const char* numberTokenEnd(const char* position) {
 }
 
 const char* scanNumber(const char* position, knob*& node) {
-    const char* end = numberTokenEnd(position);
-    // Whatever follows the longest well-formed prefix (a second point or
-    // exponent) is part of the token but adds nothing to the value.
-    node = new numKnob(readNumber(position, end));
-    return end;
+    double value;
+    position = readNumberToken(position, value);
+    node = new numKnob(value);
+    return position;
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {

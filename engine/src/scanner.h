@@ -4,6 +4,10 @@
 #define QUORIN_SCANNER_H
 
 #include "engineLimits.h"
+#include "numberText.h"
+
+#include <cstddef>
+#include <cstdint>
 
 namespace quorin {
 
@@ -20,6 +24,26 @@ inline bool isLetter(char character) {
 // number -> digit { digit | "." | ("E" | "e") ["+" | "-"] }
 // At a digit: the position after the whole token.
 const char* numberTokenEnd(const char* position);
+
+// At a digit: stores the token's value in value and returns the position
+// after the token. Whole numbers of a few digits, the usual tokens, are exact
+// and read on the way; any other token takes the full decimal reading.
+// Whatever follows the longest well-formed prefix (a second point or
+// exponent) is part of the token but adds nothing to the value.
+inline const char* readNumberToken(const char* position, double& value) {
+    constexpr std::ptrdiff_t exactDigits = 15;
+    const char* digitsEnd = position;
+    std::uint64_t whole = 0; // wraps harmlessly when too long to be used
+    for (; isDigit(*digitsEnd); ++digitsEnd) whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
+    const char next = *digitsEnd;
+    if (next != '.' && next != 'E' && next != 'e' && digitsEnd - position <= exactDigits) {
+        value = static_cast<double>(whole);
+        return digitsEnd;
+    }
+    const char* end = numberTokenEnd(digitsEnd);
+    value = readNumber(position, end);
+    return end;
+}
 
 // At a digit: stores a new numKnob in node and returns the position after the token.
 const char* scanNumber(const char* position, knob*& node);
