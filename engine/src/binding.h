@@ -18,7 +18,7 @@ struct binding {
     std::int32_t refCount;
     knob* value; // one reference, owned by the record
     binding* next;
-    char* name;  // heap copy, owned by the record
+    char* name; // heap copy, owned by the record
 };
 
 // A record of a copy of name bound to value, in front of next. Adopts the
@@ -37,7 +37,7 @@ void destroyList(binding* list);
 
 // The one holder of a list, destroying it on every exit unless handed over.
 class heldList {
-public:
+  public:
     explicit heldList(binding* list = nullptr) : list(list) {}
     heldList(const heldList&) = delete;
     heldList& operator=(const heldList&) = delete;
@@ -48,11 +48,12 @@ public:
 
     // Links record behind the last record of the list.
     void append(binding* record) {
-        while (*tail) tail = &(*tail)->next;
+        while (*tail)
+            tail = &(*tail)->next;
         *tail = record;
     }
 
-private:
+  private:
     binding* list;
     binding** tail = &list;
 };

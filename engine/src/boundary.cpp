@@ -4,13 +4,13 @@
 
 #include "binding.h"
 #include "diagnostics.h"
+#include "engineLimits.h"
 #include "engineState.h"
 #include "errors.h"
 #include "grammar.h"
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
-#include "engineLimits.h"
 #include "plainArithmetic.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
@@ -75,7 +75,8 @@ void noteTeardowns(int operatorNodes) {
     constexpr int notesPerBlock = 32;
     static const std::string noteBlock = [] {
         std::string block;
-        for (int note = 0; note < notesPerBlock; ++note) block += teardownNote;
+        for (int note = 0; note < notesPerBlock; ++note)
+            block += teardownNote;
         return block;
     }();
     for (int left = operatorNodes; left > 0; left -= notesPerBlock) {

@@ -41,7 +41,9 @@ const builtinFunction* functionAt(std::int32_t index) {
 
 } // namespace
 
-const char* builtinKnob::functionName(std::int32_t index) { return functionAt(index)->name; }
+const char* builtinKnob::functionName(std::int32_t index) {
+    return functionAt(index)->name;
+}
 
 builtinKnob::builtinKnob(std::int32_t functionIndex) : knob('L'), functionIndex(functionIndex) {}
 

@@ -13,7 +13,7 @@ namespace {
 
 // One application in progress, counted in nestDepth for exactly as long as it runs.
 class applicationLevel {
-public:
+  public:
     applicationLevel() { ++nestDepth; }
     ~applicationLevel() { --nestDepth; }
     applicationLevel(const applicationLevel&) = delete;

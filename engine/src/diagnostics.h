@@ -20,7 +20,7 @@ void flushDiagnostics();
 // Flushes on every way out of an exported function, so that the lines keep
 // their place among the caller's own output.
 class diagnosticsFlush {
-public:
+  public:
     diagnosticsFlush() = default;
     diagnosticsFlush(const diagnosticsFlush&) = delete;
     diagnosticsFlush& operator=(const diagnosticsFlush&) = delete;

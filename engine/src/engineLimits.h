@@ -38,8 +38,8 @@ inline constexpr visitCost applicationVisit{20, 300}; // its copy list made and 
 // builds (32-bit Windows, sanitizers), and lines made of failed trials must
 // end as quickly there.
 inline constexpr std::int64_t failedTrialCost = 1500;
-inline constexpr std::int64_t argumentCost = 10;      // one argument copied and reduced
-inline constexpr std::int64_t lookupStepCost = 1;     // one binding compared
+inline constexpr std::int64_t argumentCost = 10;  // one argument copied and reduced
+inline constexpr std::int64_t lookupStepCost = 1; // one binding compared
 
 // Characters of an answer text, NUL excluded, before it is cut.
 inline constexpr std::size_t maxAnswerLength = 2047;

@@ -23,7 +23,9 @@ constexpr std::string_view messageFormats[] = {
 
 constexpr errorCode lastCode = parseErrorAtSubmount;
 
-bool takesName(errorCode code) { return code == undefinedVariable || code == argumentLoss; }
+bool takesName(errorCode code) {
+    return code == undefinedVariable || code == argumentLoss;
+}
 
 // The longest message is "argument loss :" or "undefined variable :" with a
 // 99-character name.
@@ -51,6 +53,8 @@ void raiseError(errorCode code, const char* name) {
     throw code;
 }
 
-const char* raisedName() { return lastRaisedName; }
+const char* raisedName() {
+    return lastRaisedName;
+}
 
 } // namespace quorin

@@ -1,10 +1,10 @@
 #include "grammar.h"
 
 #include "binding.h"
+#include "engineLimits.h"
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
-#include "engineLimits.h"
 #include "scanner.h"
 #include "termCell.h"
 
@@ -24,7 +24,7 @@ bool isOperatorSign(char character) {
 int parseDepth = 0;
 
 class parseLevel {
-public:
+  public:
     parseLevel() {
         if (parseDepth >= maxParseDepth) raiseError(parseError);
         ++parseDepth;
@@ -70,7 +70,8 @@ const char* readRootEnvironmentForm(const char* position, termList& terms) {
     heldList bindings(parseEnv(position, position));
     if (*position != '\0') raiseError(parseError);
     binding* last = bindings.get();
-    while (last->next) last = last->next;
+    while (last->next)
+        last = last->next;
     last->next = rootEnvironment;
     rootEnvironment = bindings.handOver();
     terms.rootEnvironmentForm = true;
@@ -93,8 +94,10 @@ void foldSign(termList& terms, termCell* sign) {
     op->setRight(right->node);
     sign->holdsSign = false;
     sign->prev = left->prev;
-    if (left->prev) left->prev->next = sign;
-    else terms.head = sign;
+    if (left->prev)
+        left->prev->next = sign;
+    else
+        terms.head = sign;
     sign->next = right->next;
     if (right->next) right->next->prev = sign;
     delete left;
@@ -160,8 +163,12 @@ binding* parseEnv(const char* position, const char*& end) {
     position = scanName(name, position);
     for (;;) {
         switch (*position) {
-        case ' ': ++position; break;
-        case ',': position = scanName(name, position + 1); break;
+        case ' ':
+            ++position;
+            break;
+        case ',':
+            position = scanName(name, position + 1);
+            break;
         case '=': {
             knob* value = parseExpr(position + 1, &position);
             if (!value) raiseError(parseErrorAtParseEnv);
@@ -172,14 +179,16 @@ binding* parseEnv(const char* position, const char*& end) {
             if (!list.get()) raiseError(parseErrorAtParseEnv);
             end = position + 1;
             return list.handOver();
-        default: raiseError(parseErrorAtParseEnv);
+        default:
+            raiseError(parseErrorAtParseEnv);
         }
     }
 }
 
 // level -> item { sign item }   folded "^" first, then "/", "*", "-", "+"
 knob* mount(termList& terms) {
-    for (const char op : foldingOrder) submount(terms, op);
+    for (const char op : foldingOrder)
+        submount(terms, op);
     if (terms.head->next) raiseError(parseErrorAtMount);
     if (terms.head->holdsSign) raiseError(parseErrorAtSubmount);
     knob* tree = terms.head->node;

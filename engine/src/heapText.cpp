@@ -13,6 +13,8 @@ char* copyText(const char* text) {
     return static_cast<char*>(std::memcpy(copy, text, size));
 }
 
-void freeText(char* text) { std::free(text); }
+void freeText(char* text) {
+    std::free(text);
+}
 
 } // namespace quorin

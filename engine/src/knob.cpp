@@ -15,11 +15,16 @@ namespace {
 // tightest and has the highest number.
 std::int32_t precedenceOf(char kind) {
     switch (kind) {
-    case '-': return 1;
-    case '*': return 2;
-    case '/': return 3;
-    case '^': return 4;
-    default: return 0; // "+", and every kind that is no operator
+    case '-':
+        return 1;
+    case '*':
+        return 2;
+    case '/':
+        return 3;
+    case '^':
+        return 4;
+    default:
+        return 0; // "+", and every kind that is no operator
     }
 }
 
@@ -32,8 +37,15 @@ bool tearingDown = false;
 // Numbers, names and built-ins hold no nodes: tearing one down never recurses.
 bool holdsNoNodes(const knob& node) {
     switch (node.kind) {
-    case '+': case '-': case '*': case '/': case '^': case 'F': return false;
-    default: return true;
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '^':
+    case 'F':
+        return false;
+    default:
+        return true;
     }
 }
 
@@ -47,9 +59,13 @@ void deferTeardown(knob* node) {
 
 } // namespace
 
-void* knob::operator new(std::size_t size) { return allocateNode(size); }
+void* knob::operator new(std::size_t size) {
+    return allocateNode(size);
+}
 
-void knob::operator delete(void* storage, std::size_t size) noexcept { freeNode(storage, size); }
+void knob::operator delete(void* storage, std::size_t size) noexcept {
+    freeNode(storage, size);
+}
 
 // The count is set here, not by the allocator: stores into storage before the
 // constructor runs are not part of the object and may be discarded.

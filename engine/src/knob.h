@@ -15,7 +15,7 @@ struct binding;
 class textWriter;
 
 class knob {
-public:
+  public:
     static void* operator new(std::size_t size);
     static void operator delete(void* storage, std::size_t size) noexcept;
 
@@ -52,7 +52,7 @@ bool tryEvaluate(const knob& node, const binding* environment, double& value);
 
 // A number constant (kind 'l').
 class numKnob final : public knob {
-public:
+  public:
     explicit numKnob(double value);
 
     double evaluate(const binding* environment) const override;
@@ -66,7 +66,7 @@ class knobRef;
 
 // One of the five operators (its kind is the operator character).
 class opKnob final : public knob {
-public:
+  public:
     // Adopts both operands; the parser builds a sign without them and sets
     // them when it folds the sign.
     opKnob(knob* left, knob* right, char op);
@@ -91,7 +91,7 @@ public:
     // Two values combined as the operator does, without the zero short cut.
     static double combine(char op, double left, double right);
 
-private:
+  private:
     knob* reduceWithNumericLeft(double leftValue, const binding* environment);
     knob* reduceWithSymbolicLeft(const binding* environment);
 
@@ -101,7 +101,7 @@ private:
 
 // A name (kind 'V'; 'v' when it stood alone in parentheses).
 class varKnob final : public knob {
-public:
+  public:
     varKnob(const char* name, std::int32_t lookupMark);
     ~varKnob() override;
 
@@ -112,13 +112,13 @@ public:
     const std::int32_t lookupMark; // 1: never looked up
     char* const name;
 
-private:
+  private:
     knob* boundValue(const binding* environment) const;
 };
 
 // An application of a tree to a binding list (kind 'F').
 class callKnob final : public knob {
-public:
+  public:
     // Adopts the tree and the list, which is never empty.
     callKnob(knob* function, binding* arguments);
     ~callKnob() override;
@@ -130,7 +130,7 @@ public:
     knob* const function;
     binding* const arguments;
 
-private:
+  private:
     knob* resolveFunction() const;
     bool hasEmptyArgumentList() const;
     void printArguments(textWriter& out) const;
@@ -138,7 +138,7 @@ private:
 
 // One of the built-in mathematical functions of x (kind 'L').
 class builtinKnob final : public knob {
-public:
+  public:
     static constexpr std::int32_t functionCount = 13;
     // The name the root environment binds to function index (1 to functionCount).
     static const char* functionName(std::int32_t index);

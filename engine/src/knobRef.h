@@ -11,7 +11,7 @@
 namespace quorin {
 
 class knobRef {
-public:
+  public:
     explicit knobRef(knob* node = nullptr) : node(node) {}
     knobRef(knobRef&& other) noexcept : node(std::exchange(other.node, nullptr)) {}
     knobRef& operator=(knobRef&& other) noexcept {
@@ -30,7 +30,7 @@ public:
     // Gives the reference to the caller.
     knob* handOver() { return std::exchange(node, nullptr); }
 
-private:
+  private:
     knob* node;
 };
 

@@ -9,8 +9,8 @@
 #ifndef QUORIN_LINE_BUDGET_H
 #define QUORIN_LINE_BUDGET_H
 
-#include "errors.h"
 #include "engineLimits.h"
+#include "errors.h"
 
 #include <cstdint>
 
@@ -31,8 +31,7 @@ inline void chargeWork(std::int64_t units) {
 
 // Runs body as one visit of a recursive node. Inlined, so that a visit is one
 // stack frame: the depth bound is a bound on the stack.
-template <typename Body>
-[[gnu::always_inline]] inline auto visitTree(visitCost cost, Body&& body) {
+template <typename Body> [[gnu::always_inline]] inline auto visitTree(visitCost cost, Body&& body) {
     if (treeDepth >= maxTreeDepth) throw lineAbort{};
     chargeWork(cost.running);
     ++treeDepth;
@@ -46,7 +45,7 @@ template <typename Body>
 // Where a trial evaluation starts. When the trial fails, rollBack returns to
 // that depth and pays for the failure and the visits it unwound.
 class trialMark {
-public:
+  public:
     trialMark() : depth(treeDepth), unwinding(unwindingCost) {}
     void rollBack() const {
         const std::int64_t unwound = unwindingCost - unwinding;
@@ -55,7 +54,7 @@ public:
         chargeWork(failedTrialCost + unwound);
     }
 
-private:
+  private:
     int depth;
     std::int64_t unwinding;
 };

@@ -14,7 +14,9 @@ void* allocateNode(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void freeNode(void* storage, std::size_t) noexcept { std::free(storage); }
+void freeNode(void* storage, std::size_t) noexcept {
+    std::free(storage);
+}
 
 #else
 
@@ -36,7 +38,9 @@ struct freeList {
 
 freeList keptBlocks[sizeClasses];
 
-std::size_t sizeClassOf(std::size_t size) { return (size + granule - 1) / granule - 1; }
+std::size_t sizeClassOf(std::size_t size) {
+    return (size + granule - 1) / granule - 1;
+}
 
 } // namespace
 

@@ -6,9 +6,13 @@ namespace quorin {
 
 numKnob::numKnob(double value) : knob('l'), value(value) {}
 
-double numKnob::evaluate(const binding*) const { return value; }
+double numKnob::evaluate(const binding*) const {
+    return value;
+}
 
-knob* numKnob::reduce(const binding*) { return addRef(); }
+knob* numKnob::reduce(const binding*) {
+    return addRef();
+}
 
 int numKnob::print(textWriter& out) const {
     char text[numberTextCapacity];

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -15,7 +15,9 @@ namespace {
 constexpr std::size_t significantDigits = 6;
 constexpr std::size_t minExponentDigits = 3;
 
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
+bool isDigit(char character) {
+    return character >= '0' && character <= '9';
+}
 
 // The conversion writes at least two exponent digits; the worksheet has always
 // shown three.
@@ -39,8 +41,10 @@ long long orderOfMagnitude(const char* first, const char* last) {
     bool significant = false;
     const char* position = first;
     for (; position < last && isDigit(*position); ++position) {
-        if (significant) ++magnitude;
-        else if (*position != '0') significant = true;
+        if (significant)
+            ++magnitude;
+        else if (*position != '0')
+            significant = true;
     }
     if (position < last && *position == '.') {
         for (++position; position < last && isDigit(*position); ++position) {
@@ -62,33 +66,35 @@ long long orderOfMagnitude(const char* first, const char* last) {
 }
 
 constexpr std::uint64_t powersOfTen[] = {1,
-                                          10,
-                                          100,
-                                          1'000,
-                                          10'000,
-                                          100'000,
-                                          1'000'000,
-                                          10'000'000,
-                                          100'000'000,
-                                          1'000'000'000,
-                                          10'000'000'000,
-                                          100'000'000'000,
-                                          1'000'000'000'000,
-                                          10'000'000'000'000,
-                                          100'000'000'000'000,
-                                          1'000'000'000'000'000,
-                                          10'000'000'000'000'000};
+                                         10,
+                                         100,
+                                         1'000,
+                                         10'000,
+                                         100'000,
+                                         1'000'000,
+                                         10'000'000,
+                                         100'000'000,
+                                         1'000'000'000,
+                                         10'000'000'000,
+                                         100'000'000'000,
+                                         1'000'000'000'000,
+                                         10'000'000'000'000,
+                                         100'000'000'000'000,
+                                         1'000'000'000'000'000,
+                                         10'000'000'000'000'000};
 
 // How many digits n has (n below 10^16).
 std::size_t digitCountOf(std::uint64_t n) {
     std::size_t count = 1;
-    while (count < std::size(powersOfTen) - 1 && n >= powersOfTen[count]) ++count;
+    while (count < std::size(powersOfTen) - 1 && n >= powersOfTen[count])
+        ++count;
     return count;
 }
 
-constexpr char digitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                             "4041424344454647484950515253545556575859606162636465666768697071727374757677787980"
-                             "81828384858687888990919293949596979899";
+constexpr char digitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "4041424344454647484950515253545556575859606162636465666768697071727374757677787980"
+    "81828384858687888990919293949596979899";
 static_assert(sizeof digitPairs == 2 * 100 + 1);
 
 // Writes the count digits of n backwards from text + count, two at a time.
@@ -129,7 +135,8 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
         kept /= 10;
         ++exponent;
     }
-    for (; kept % 10 == 0; kept /= 10) --keptCount;
+    for (; kept % 10 == 0; kept /= 10)
+        --keptCount;
     char digits[significantDigits];
     writeDigits(kept, keptCount, digits);
     *out++ = digits[0];
@@ -153,8 +160,8 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     }
     constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
     if (value != 0 && std::fabs(value) < exactWholeLimit && value == std::trunc(value)) {
-        const std::size_t length = formatWholeNumber(
-            static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
+        const std::size_t length =
+            formatWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
         text[length] = '\0';
         return length;
     }

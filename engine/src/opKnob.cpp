@@ -11,7 +11,9 @@ namespace {
 
 // A right operand of the same precedence is grouped on the right: (a)-((b)-(c))
 // must not read back as (a-b)-c. Under "+" and "*" the grouping does not matter.
-bool groupsRightOperand(char op) { return op == '-' || op == '/' || op == '^'; }
+bool groupsRightOperand(char op) {
+    return op == '-' || op == '/' || op == '^';
+}
 
 void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
     if (parenthesised) out.put('(');
@@ -60,11 +62,16 @@ bool opKnob::shortCutsAtZero(char op) {
 
 double opKnob::combine(char op, double left, double right) {
     switch (op) {
-    case '+': return left + right;
-    case '-': return left - right;
-    case '*': return left * right;
-    case '/': return left / right;
-    default: return power(left, right);
+    case '+':
+        return left + right;
+    case '-':
+        return left - right;
+    case '*':
+        return left * right;
+    case '/':
+        return left / right;
+    default:
+        return power(left, right);
     }
 }
 

@@ -84,9 +84,13 @@ const foldingRule* findRule(foldingTable table, char inner, char outer) {
     return nullptr;
 }
 
-bool isNumber(const knob& node) { return node.kind == 'l'; }
+bool isNumber(const knob& node) {
+    return node.kind == 'l';
+}
 
-double numberValue(const knob& node) { return node.evaluate(nullptr); }
+double numberValue(const knob& node) {
+    return node.evaluate(nullptr);
+}
 
 knob* makeOperator(knobRef left, knobRef right, char op) {
     knob* node = new opKnob(left.get(), right.get(), op);
@@ -95,7 +99,9 @@ knob* makeOperator(knobRef left, knobRef right, char op) {
     return node;
 }
 
-knob* makeNumber(double value) { return new numKnob(value); }
+knob* makeNumber(double value) {
+    return new numKnob(value);
+}
 
 // The operand of inner that is not the number the rule folded away, with a
 // reference of its own.
@@ -178,10 +184,13 @@ knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
     if (rightValue == 0.0) {
         switch (kind) {
-        case '*': return makeNumber(0.0);
+        case '*':
+            return makeNumber(0.0);
         case '+':
-        case '-': return reducedLeft.handOver();
-        case '^': return makeNumber(1.0);
+        case '-':
+            return reducedLeft.handOver();
+        case '^':
+            return makeNumber(1.0);
         }
     }
     return reduceTreeNum(std::move(reducedLeft), rightValue);

@@ -40,7 +40,7 @@ double evaluated(char op, double left, double right) {
 // while that binds at least as tightly. Values and signs wait on two stacks
 // shared by all levels.
 class plainReader {
-public:
+  public:
     explicit plainReader(const char* line) : position(line) {}
 
     // Reads a level up to the end of the text or its ")" and leaves its value
@@ -61,7 +61,8 @@ public:
                 // stand where an operand belongs.
                 if (expectsOperand && (character != '-' || valueCount != valueBase || !push(0.0)))
                     return false;
-                while (signCount > signBase && signStrengths[signCount - 1] >= strength) foldLastSign();
+                while (signCount > signBase && signStrengths[signCount - 1] >= strength)
+                    foldLastSign();
                 if (signCount == maxStack) return false;
                 signStrengths[signCount] = strength;
                 signs[signCount++] = character;
@@ -86,7 +87,8 @@ public:
         // The level's last fold makes its root; the line's root is the root of
         // the last level that had a sign.
         if (signCount > signBase) {
-            while (signCount > signBase + 1) foldLastSign();
+            while (signCount > signBase + 1)
+                foldLastSign();
             lastFold = signs[signBase];
             lastLeft = values[valueCount - 2];
             lastRight = values[valueCount - 1];
@@ -97,13 +99,11 @@ public:
 
     // The line's value: reduction answers 0 + X with X itself, not the sum,
     // and the two differ for X = -0.
-    double value() const {
-        return lastFold == '+' && lastLeft == 0 ? lastRight : values[0];
-    }
+    double value() const { return lastFold == '+' && lastLeft == 0 ? lastRight : values[0]; }
 
     int signsRead = 0;
 
-private:
+  private:
     bool push(double value) {
         if (valueCount == maxStack) return false;
         values[valueCount++] = value;

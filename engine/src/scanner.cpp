@@ -29,10 +29,13 @@ const char* scanNumber(const char* position, knob*& node) {
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {
-    while (isBlank(*position)) ++position;
+    while (isBlank(*position))
+        ++position;
     const char* start = position;
-    while (isLetter(*position)) ++position;
-    while (isDigit(*position)) ++position;
+    while (isLetter(*position))
+        ++position;
+    while (isDigit(*position))
+        ++position;
     const auto length = static_cast<std::size_t>(position - start);
     if (length >= nameCapacity) raiseError(parseError);
     std::memcpy(name, start, length);

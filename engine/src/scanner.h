@@ -14,8 +14,12 @@ namespace quorin {
 class knob;
 
 // Only the space is a blank; tabs and line ends are not.
-inline bool isBlank(char character) { return character == ' '; }
-inline bool isDigit(char character) { return character >= '0' && character <= '9'; }
+inline bool isBlank(char character) {
+    return character == ' ';
+}
+inline bool isDigit(char character) {
+    return character >= '0' && character <= '9';
+}
 // ASCII letters only, whatever the locale.
 inline bool isLetter(char character) {
     return (character >= 'A' && character <= 'Z') || (character >= 'a' && character <= 'z');
@@ -34,7 +38,8 @@ inline const char* readNumberToken(const char* position, double& value) {
     constexpr std::ptrdiff_t exactDigits = 15;
     const char* digitsEnd = position;
     std::uint64_t whole = 0; // wraps harmlessly when too long to be used
-    for (; isDigit(*digitsEnd); ++digitsEnd) whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
+    for (; isDigit(*digitsEnd); ++digitsEnd)
+        whole = whole * 10 + static_cast<std::uint64_t>(*digitsEnd - '0');
     const char next = *digitsEnd;
     if (next != '.' && next != 'E' && next != 'e' && digitsEnd - position <= exactDigits) {
         value = static_cast<double>(whole);

@@ -5,7 +5,9 @@
 
 namespace quorin {
 
-void* termCell::operator new(std::size_t size) { return allocateNode(size); }
+void* termCell::operator new(std::size_t size) {
+    return allocateNode(size);
+}
 
 void termCell::operator delete(void* storage, std::size_t size) noexcept {
     freeNode(storage, size);
@@ -31,7 +33,9 @@ void destroyCells(termCell* cell) {
 
 termList::termList() : head(new termCell), current(head) {}
 
-termList::~termList() { destroyCells(head); }
+termList::~termList() {
+    destroyCells(head);
+}
 
 void termList::dropTrailingCell() {
     if (current->node || current == head) return;

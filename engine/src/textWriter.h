@@ -9,7 +9,7 @@
 namespace quorin {
 
 class textWriter {
-public:
+  public:
     // capacity counts the terminating NUL and must be at least 1.
     textWriter(char* buffer, std::size_t capacity);
 
@@ -30,7 +30,7 @@ public:
     // Keeps the first `kept` characters and lets writing go on after them.
     void cutTo(std::size_t kept);
 
-private:
+  private:
     char* start;
     char* position;
     char* last; // where the NUL goes when the buffer is full

@@ -9,7 +9,9 @@ namespace quorin {
 varKnob::varKnob(const char* name, std::int32_t lookupMark)
     : knob('V'), lookupMark(lookupMark), name(copyText(name)) {}
 
-varKnob::~varKnob() { freeText(name); }
+varKnob::~varKnob() {
+    freeText(name);
+}
 
 knob* varKnob::boundValue(const binding* environment) const {
     if (lookupMark == 1 || !environment) return nullptr;

@@ -4,7 +4,7 @@ namespace quorin {
 namespace {
 
 class applicationTest : public engineTest {
-protected:
+  protected:
     void define(const char* line) { ASSERT_EQ(parseExpr(line), nullptr) << "for " << line; }
 };
 
@@ -39,7 +39,8 @@ TEST_F(applicationTest, selfApplicationStopsAtTheNestingLimit) {
 TEST_F(applicationTest, failedTrialsGiveTheirNestingLevelsBack) {
     define("[f = x^2]");
     std::string line = "f[x = a]";
-    for (int count = 0; count < 250; ++count) line += "+1";
+    for (int count = 0; count < 250; ++count)
+        line += "+1";
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(reducedText(line.c_str()), "250+(a)^(2)");
     capturedStdout();
@@ -75,19 +76,28 @@ TEST_F(applicationTest, builtinComputesOrStaysSymbolic) {
         const char* line;
         const char* reduced;
     } cases[] = {
-        {"sin[x = 0]", "0"},          {"sqrt[x = 2]", "1.41421"},
-        {"log[x = 100]", "2"},        {"ln[x = 1]", "0"},
-        {"exp[x = 1]", "2.71828"},    {"abs[x = 0-3]", "3"},
-        {"delta[x = 0]", "1"},        {"delta[x = 0.5]", "0"},
-        {"step[x = 0]", "1"},         {"step[x = 0-1]", "0"},
+        {"sin[x = 0]", "0"},
+        {"sqrt[x = 2]", "1.41421"},
+        {"log[x = 100]", "2"},
+        {"ln[x = 1]", "0"},
+        {"exp[x = 1]", "2.71828"},
+        {"abs[x = 0-3]", "3"},
+        {"delta[x = 0]", "1"},
+        {"delta[x = 0.5]", "0"},
+        {"step[x = 0]", "1"},
+        {"step[x = 0-1]", "0"},
         {"sin[y = 1, x = 2]", "0.909297"},
-        {"sin[y = 1]", "sin[x = x]"}, {"sin[x = a]", "(sin[x = x])[x = a]"},
+        {"sin[y = 1]", "sin[x = x]"},
+        {"sin[x = a]", "(sin[x = x])[x = a]"},
         {"sin[x = PI]", "(sin[x = x])[x = PI]"},
-        {"sqrt[x = 0-1]", "nan"},     {"PI", "PI"},
-        {"PI[]", "3.14159"},          {"E[]", "2.71828"},
+        {"sqrt[x = 0-1]", "nan"},
+        {"PI", "PI"},
+        {"PI[]", "3.14159"},
+        {"E[]", "2.71828"},
     };
     ::testing::internal::CaptureStdout();
-    for (const auto& c : cases) EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
     capturedStdout();
     const knobRef sine(lookup(rootEnvironment, "sin")->addRef());
     EXPECT_THROW(sine->evaluate(nullptr), errorCode);
@@ -96,8 +106,8 @@ TEST_F(applicationTest, builtinComputesOrStaysSymbolic) {
 
 TEST_F(applicationTest, rootEnvironmentStartsWithFifteenDefinitions) {
     initialize();
-    const char* expected[] = {"step", "delta", "ln",   "log", "exp",  "sqrt", "abs", "atan",
-                              "acos", "asin",  "tan",  "cos", "sin",  "E",    "PI"};
+    const char* expected[] = {"step", "delta", "ln",  "log", "exp", "sqrt", "abs", "atan",
+                              "acos", "asin",  "tan", "cos", "sin", "E",    "PI"};
     const binding* record = rootEnvironment;
     for (const char* name : expected) {
         ASSERT_NE(record, nullptr);

@@ -27,7 +27,9 @@ inline std::string printed(const knob& node) {
     return text;
 }
 
-inline knobRef parsed(const char* line) { return knobRef(parseExpr(line)); }
+inline knobRef parsed(const char* line) {
+    return knobRef(parseExpr(line));
+}
 
 // The text of a line's tree reduced without an environment, as a line is.
 inline std::string reducedText(const char* line) {
@@ -54,7 +56,7 @@ inline std::string capturedStdout() {
 
 // Every test starts with an empty root environment and a fresh line budget.
 class engineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         finalize();
         nestDepth = 0;

@@ -51,8 +51,7 @@ TEST(errors, reportPrintsTheMessageAndALineEnd) {
     ::testing::internal::CaptureStdout();
     reportError(undefinedVariable, "abc12");
     reportError(undefinedVariable, "function");
-    EXPECT_EQ(capturedStdout(),
-              "undefined variable :abc12\r\nundefined variable :function\r\n");
+    EXPECT_EQ(capturedStdout(), "undefined variable :abc12\r\nundefined variable :function\r\n");
 }
 
 TEST(errors, raisingRemembersTheName) {

@@ -36,7 +36,8 @@ TEST_F(grammarTest, foldsEachOperatorLeftToRightInFixedOrder) {
         {"f[x = 1][y = 2]", "(f[x = 1])[y = 2]"},
         {"(x + 1)[x = 2]", "(x+1)[x = 2]"},
     };
-    for (const auto& c : cases) EXPECT_EQ(printed(*parsed(c.line)), c.tree) << "for " << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(printed(*parsed(c.line)), c.tree) << "for " << c.line;
     EXPECT_EQ(parseFailure("0x1F"), parseErrorAtMount); // 0, then the names x1 and F
 }
 
@@ -96,7 +97,8 @@ TEST_F(grammarTest, brokenLinesFailWithTheirCode) {
         {"2 + [x = 1]", parseErrorAtSubmount},
         {"(+)", parseErrorAtSubmount},
     };
-    for (const auto& c : cases) EXPECT_EQ(parseFailure(c.line), c.code) << "for " << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(parseFailure(c.line), c.code) << "for " << c.line;
 }
 
 TEST_F(grammarTest, nestingBeyondTheBoundIsRefused) {

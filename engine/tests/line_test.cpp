@@ -20,11 +20,14 @@ struct scenario {
     std::vector<lineStep> steps;
 };
 
-void PrintTo(const scenario& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const scenario& value, std::ostream* out) {
+    *out << value.name;
+}
 
 std::string repeated(const std::string& piece, int count) {
     std::string text;
-    for (int index = 0; index < count; ++index) text += piece;
+    for (int index = 0; index < count; ++index)
+        text += piece;
     return text;
 }
 
@@ -33,7 +36,9 @@ std::string nested(const std::string& open, const std::string& inner, const std:
     return repeated(open, depth) + inner + repeated(close, depth);
 }
 
-std::string cut(const std::string& text) { return text.substr(0, 2043) + "...]"; }
+std::string cut(const std::string& text) {
+    return text.substr(0, 2043) + "...]";
+}
 
 constexpr char resultFill = '\xA5';
 constexpr char errorFill = '\x5A';
@@ -63,13 +68,14 @@ void expectLine(const lineStep& step) {
 }
 
 class lineTable : public ::testing::TestWithParam<scenario> {
-protected:
+  protected:
     void SetUp() override { initialize(); }
     void TearDown() override { finalize(); }
 };
 
 TEST_P(lineTable, answersEachLine) {
-    for (const lineStep& step : GetParam().steps) expectLine(step);
+    for (const lineStep& step : GetParam().steps)
+        expectLine(step);
 }
 
 const std::string longChain = "a" + repeated("^b", 1023);
@@ -222,8 +228,7 @@ const scenario scenarios[] = {
          {"sin[x = f[]]", false, "nest overflow"},
          {"1+1", true, "[ans = 2]"},
          {"[d = x+x]", false, "set root environment."},
-         {nested("d[x = ", "y", "]", 250), true,
-          cut("[ans = " + repeated("y+", 1100) + "]")},
+         {nested("d[x = ", "y", "]", 250), true, cut("[ans = " + repeated("y+", 1100) + "]")},
          {"ans[y = 1]", false, "nest overflow"},
          {"ans[y = a]", false, "nest overflow"},
          {"2+2", true, "[ans = 4]"},

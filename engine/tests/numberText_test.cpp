@@ -21,7 +21,9 @@ std::string textOf(double value) {
     return text;
 }
 
-double valueOf(const char* token) { return readNumber(token, token + std::strlen(token)); }
+double valueOf(const char* token) {
+    return readNumber(token, token + std::strlen(token));
+}
 
 TEST(numberText, printsSixSignificantDigitsWithThreeExponentDigits) {
     const double infinity = std::numeric_limits<double>::infinity();
@@ -55,7 +57,8 @@ TEST(numberText, printsSixSignificantDigitsWithThreeExponentDigits) {
         {std::nan(""), "nan"},
         {-std::nan(""), "nan"},
     };
-    for (const auto& c : cases) EXPECT_EQ(textOf(c.value), c.text) << "for " << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(textOf(c.value), c.text) << "for " << c.value;
 }
 
 TEST(numberText, readsTheLongestDecimalConstant) {
@@ -87,7 +90,8 @@ TEST(numberText, readsTheLongestDecimalConstant) {
         {"0.000000000000000000001e-310", 0},
         {"1e99999999999999999999", std::numeric_limits<double>::infinity()},
     };
-    for (const auto& c : cases) EXPECT_EQ(valueOf(c.token), c.value) << "for " << c.token;
+    for (const auto& c : cases)
+        EXPECT_EQ(valueOf(c.token), c.value) << "for " << c.token;
 }
 
 TEST(numberText, printedNumbersReadBack) {
@@ -101,7 +105,8 @@ TEST(numberText, printedNumbersReadBack) {
 // The general conversion's text of value, exponent widened to three digits.
 std::string generalText(double value) {
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
     std::string general(text, end);
     const std::size_t exponent = general.find('e');
     if (exponent != std::string::npos && general.size() - exponent - 2 < 3)
@@ -112,9 +117,23 @@ std::string generalText(double value) {
 // Whole numbers take a path of their own; it must agree with the general
 // conversion everywhere, rounding ties to even included.
 TEST(numberText, wholeNumbersPrintAsTheGeneralConversionDoes) {
-    std::vector<double> values = {1, 9, 10, 999999, 1000000, 1000001, 9999994, 9999995,
-                                  9999985, 9999996, 1234565, 1234575, 2500000, 123456500,
-                                  123457500, 9007199254740991.0, 4503599627370497.0};
+    std::vector<double> values = {1,
+                                  9,
+                                  10,
+                                  999999,
+                                  1000000,
+                                  1000001,
+                                  9999994,
+                                  9999995,
+                                  9999985,
+                                  9999996,
+                                  1234565,
+                                  1234575,
+                                  2500000,
+                                  123456500,
+                                  123457500,
+                                  9007199254740991.0,
+                                  4503599627370497.0};
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 20000; ++i) {
         const std::uint64_t bits = random() >> (11 + random() % 50);
@@ -126,7 +145,8 @@ TEST(numberText, wholeNumbersPrintAsTheGeneralConversionDoes) {
     for (const double value : values) {
         for (const double signedValue : {value, -value}) {
             if (signedValue == 0) continue;
-            EXPECT_EQ(textOf(signedValue), generalText(signedValue)) << "for " << std::fixed << signedValue;
+            EXPECT_EQ(textOf(signedValue), generalText(signedValue))
+                << "for " << std::fixed << signedValue;
         }
     }
 }

@@ -22,16 +22,19 @@ bool sameNumber(double a, double b) {
 // not: zeros (for the short cuts and -0), unbalanced parentheses, doubled
 // signs, odd number tokens.
 std::string randomLine(std::mt19937& random) {
-    static const char* const numbers[] = {"0", "1", "2", "3", "10", "0.5", "1e3", "2e-1", "1.2.3",
-                                          "1e400", "7.", "0.0", "1e+2", "4e"};
+    static const char* const numbers[] = {"0",    "1",     "2",     "3",  "10",  "0.5",  "1e3",
+                                          "2e-1", "1.2.3", "1e400", "7.", "0.0", "1e+2", "4e"};
     static const char* const pieces[] = {"+", "-", "*", "/", "^", "(", ")", " ", "x", "["};
     std::string line;
     const int length = static_cast<int>(random() % 12);
     for (int i = 0; i < length; ++i) {
         const unsigned roll = random() % 20;
-        if (roll < 8) line += numbers[random() % std::size(numbers)];
-        else if (roll < 18) line += pieces[random() % 7];
-        else line += pieces[random() % std::size(pieces)];
+        if (roll < 8)
+            line += numbers[random() % std::size(numbers)];
+        else if (roll < 18)
+            line += pieces[random() % 7];
+        else
+            line += pieces[random() % std::size(pieces)];
     }
     return line;
 }

@@ -30,7 +30,8 @@ TEST_F(printingTest, operandsAreParenthesisedByPrecedence) {
         {"(a+b)/(c-d)", "(a+b)/((c)-(d))"},
         {"(f)[x = 1]+g[y = 2]", "(f)[x = 1]+g[y = 2]"},
     };
-    for (const auto& c : cases) EXPECT_EQ(printed(*parsed(c.line)), c.text) << "for " << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(printed(*parsed(c.line)), c.text) << "for " << c.line;
 }
 
 TEST_F(printingTest, printReturnsTheLengthOfItsText) {
@@ -43,7 +44,7 @@ TEST_F(printingTest, printReturnsTheLengthOfItsText) {
 }
 
 TEST_F(printingTest, builtinsPrintTheirNameAppliedToX) {
-    const char* names[] = {"sin", "cos", "tan",  "asin", "acos", "atan", "abs",
+    const char* names[] = {"sin",  "cos", "tan", "asin", "acos",  "atan", "abs",
                            "sqrt", "exp", "log", "ln",   "delta", "step"};
     for (std::int32_t index = 1; index <= builtinKnob::functionCount; ++index) {
         const knobRef function(new builtinKnob(index));
@@ -73,13 +74,15 @@ TEST_F(printingTest, writerStopsAtItsCapacityAndCanBeCut) {
 TEST_F(printingTest, hugeSharedTreePrintsOnlyWhatFits) {
     // 2^100 leaves, but printing ends when the buffer is full.
     knob* tree = parseExpr("y");
-    for (int level = 0; level < 100; ++level) tree = new opKnob(tree, tree->addRef(), '+');
+    for (int level = 0; level < 100; ++level)
+        tree = new opKnob(tree, tree->addRef(), '+');
     char text[64];
     textWriter out(text, sizeof text);
     tree->print(out);
     EXPECT_TRUE(out.full());
     std::string expected;
-    while (expected.size() < sizeof text - 1) expected += expected.size() % 2 ? '+' : 'y';
+    while (expected.size() < sizeof text - 1)
+        expected += expected.size() % 2 ? '+' : 'y';
     EXPECT_EQ(text, expected);
     ::testing::internal::CaptureStdout();
     release(tree);

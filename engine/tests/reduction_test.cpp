@@ -14,7 +14,8 @@ struct reductionCase {
 };
 
 void expectReductions(std::initializer_list<reductionCase> cases) {
-    for (const auto& c : cases) EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(reducedText(c.line), c.reduced) << "for " << c.line;
 }
 
 TEST_F(reductionTest, numberOutsideFoldsIntoTheRightOperand) {
@@ -79,29 +80,12 @@ TEST_F(reductionTest, numberOutsideFoldsIntoTheLeftOperand) {
 
 TEST_F(reductionTest, computesWhatItCanAndTreatsZeroSpecially) {
     expectReductions({
-        {"2+3*4", "14"},
-        {"1+2*3", "7"},
-        {"2^3^2", "64"},
-        {"8/2/2", "2"},
-        {"1/0", "inf"},
-        {"0/0", "0"},
-        {"0^0", "0"},
-        {"0^(0-1)", "0"},
-        {"0*y", "0"},
-        {"0/y", "0"},
-        {"0^y", "0"},
-        {"y*0", "0"},
-        {"y^0", "1"},
-        {"y+0", "y"},
-        {"y-0", "y"},
-        {"y/0", "(y)/(0)"},
-        {"0+y", "y"},
-        {"0+3", "3"},
-        {"0-y", "(0)-(y)"},
-        {"x*y", "(x)*(y)"},
-        {"2*x", "(2)*(x)"},
-        {"x+1+1+1", "3+x"},
-        {"(0-1)*0", "-0"},
+        {"2+3*4", "14"},    {"1+2*3", "7"},     {"2^3^2", "64"},    {"8/2/2", "2"},
+        {"1/0", "inf"},     {"0/0", "0"},       {"0^0", "0"},       {"0^(0-1)", "0"},
+        {"0*y", "0"},       {"0/y", "0"},       {"0^y", "0"},       {"y*0", "0"},
+        {"y^0", "1"},       {"y+0", "y"},       {"y-0", "y"},       {"y/0", "(y)/(0)"},
+        {"0+y", "y"},       {"0+3", "3"},       {"0-y", "(0)-(y)"}, {"x*y", "(x)*(y)"},
+        {"2*x", "(2)*(x)"}, {"x+1+1+1", "3+x"}, {"(0-1)*0", "-0"},
     });
 }
 
@@ -123,10 +107,12 @@ TEST_F(reductionTest, reductionSharesWhatDidNotChange) {
 TEST(powerTest, squaresOfWholeNumbersAreWhatPowGives) {
     std::mt19937 random(7);
     std::vector<double> bases = {0, -0.0, 1, -1, 2, 3, 155, 999, 67108863, 67108864, -67108864};
-    for (int i = 0; i < 100000; ++i) bases.push_back(static_cast<double>(random() % 67108865));
+    for (int i = 0; i < 100000; ++i)
+        bases.push_back(static_cast<double>(random() % 67108865));
     for (const double base : bases) {
         for (const double signedBase : {base, -base})
-            EXPECT_EQ(opKnob::combine('^', signedBase, 2), std::pow(signedBase, 2.0)) << "for " << signedBase;
+            EXPECT_EQ(opKnob::combine('^', signedBase, 2), std::pow(signedBase, 2.0))
+                << "for " << signedBase;
     }
 }
 

@@ -50,8 +50,9 @@ TEST_F(referencesTest, releasingAChainAMillionDeepUsesNoDeepRecursion) {
 }
 
 TEST_F(referencesTest, lookupFindsTheFirstExactMatch) {
-    heldList list(newBinding("a", new numKnob(1),
-                             newBinding("x", new numKnob(2), newBinding("a", new numKnob(3), nullptr))));
+    heldList list(
+        newBinding("a", new numKnob(1),
+                   newBinding("x", new numKnob(2), newBinding("a", new numKnob(3), nullptr))));
     EXPECT_EQ(printed(*lookup(list.get(), "a")), "1");
     EXPECT_EQ(printed(*lookup(list.get(), "x")), "2");
     EXPECT_EQ(lookup(list.get(), "X"), nullptr);
@@ -61,8 +62,8 @@ TEST_F(referencesTest, lookupFindsTheFirstExactMatch) {
 
 TEST_F(referencesTest, copyListSharesValuesAndKeepsOrder) {
     knob* values[] = {new numKnob(1), new numKnob(2), new numKnob(3)};
-    heldList original(newBinding(
-        "a", values[0], newBinding("b", values[1], newBinding("c", values[2], nullptr))));
+    heldList original(newBinding("a", values[0],
+                                 newBinding("b", values[1], newBinding("c", values[2], nullptr))));
     {
         heldList copy(copyList(original.get()));
         const char* names[] = {"a", "b", "c"};
@@ -75,7 +76,8 @@ TEST_F(referencesTest, copyListSharesValuesAndKeepsOrder) {
         }
         EXPECT_EQ(record, nullptr);
     }
-    for (const knob* value : values) EXPECT_EQ(value->refCount, 1);
+    for (const knob* value : values)
+        EXPECT_EQ(value->refCount, 1);
 }
 
 TEST_F(referencesTest, variableReducesToItsBoundTreeUnchanged) {
@@ -93,13 +95,13 @@ TEST_F(referencesTest, variableReducesToItsBoundTreeUnchanged) {
 
 TEST_F(referencesTest, foundValueIsEvaluatedWithoutAnEnvironment) {
     heldList environment(
-        newBinding("x", parseExpr("2"), newBinding("z", parseExpr("y"), newBinding("y", parseExpr("3"), nullptr))));
+        newBinding("x", parseExpr("2"),
+                   newBinding("z", parseExpr("y"), newBinding("y", parseExpr("3"), nullptr))));
     EXPECT_EQ(parsed("x")->evaluate(environment.get()), 2);
     ::testing::internal::CaptureStdout();
     EXPECT_THROW(parsed("z")->evaluate(environment.get()), errorCode);
     EXPECT_THROW(parsed("q")->evaluate(nullptr), errorCode);
-    EXPECT_EQ(capturedStdout(),
-              "undefined variable :y\r\nundefined variable :q\r\n");
+    EXPECT_EQ(capturedStdout(), "undefined variable :y\r\nundefined variable :q\r\n");
 }
 
 TEST_F(referencesTest, evaluationShortCutsAtZeroOnTheLeftOnly) {

@@ -25,15 +25,15 @@ TEST(loadCommandFileName, takesEverythingBetweenTheQuotes) {
 
 TEST(loadCommandFileName, refusesEveryMalformedLoad) {
     for (const std::string_view command : {
-             "load",                // no name at all
-             "load ",               // only the space
-             "load     ",           // only spaces
-             R"(load"a.qw")",       // the space after load is required
-             "load a.qw",           // no quotes
-             R"(load a.qw")",       // no opening quote
-             R"(load "a.qw)",       // no closing quote
+             "load",              // no name at all
+             "load ",             // only the space
+             "load     ",         // only spaces
+             R"(load"a.qw")",     // the space after load is required
+             "load a.qw",         // no quotes
+             R"(load a.qw")",     // no opening quote
+             R"(load "a.qw)",     // no closing quote
              R"(load	"a.qw")", // a tab is no space
-             R"(LOAD "a.qw")",      // commands are case-sensitive
+             R"(LOAD "a.qw")",    // commands are case-sensitive
              R"(Load "a.qw")",
              R"( load "a.qw")", // nothing may come before load
              R"(loads "a.qw")",

@@ -57,7 +57,9 @@ std::vector<fileCase> fileCases() {
     };
 }
 
-void PrintTo(const fileCase& oneCase, std::ostream* out) { *out << oneCase.what; }
+void PrintTo(const fileCase& oneCase, std::ostream* out) {
+    *out << oneCase.what;
+}
 
 class fileLoaderCases : public worksheetTest, public ::testing::WithParamInterface<fileCase> {};
 

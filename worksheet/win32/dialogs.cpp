@@ -21,8 +21,7 @@ constexpr int fileNameBytes = 1024;
 
 // Only the OK button closes the box: Escape and the close button send
 // IDCANCEL, which is left unhandled.
-INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
+INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
         EndDialog(dialog, 0);
         return TRUE;
@@ -30,18 +29,16 @@ INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-void showAboutBox(HWND owner)
-{
+void showAboutBox(HWND owner) {
     DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutBoxProc, 0);
 }
 
-bool confirmQuit(HWND owner)
-{
-    return MessageBoxA(owner, "終了してよいですか？", "終了の確認", MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool confirmQuit(HWND owner) {
+    return MessageBoxA(owner, "終了してよいですか？", "終了の確認", MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
 }
 
-void chooseFile(HWND owner)
-{
+void chooseFile(HWND owner) {
     char fileName[fileNameBytes] = "";
     OPENFILENAMEA request = {};
     request.lStructSize = openFileNameSize;
@@ -52,8 +49,7 @@ void chooseFile(HWND owner)
     request.lpstrFile = fileName;
     request.nMaxFile = fileNameBytes;
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&request))
-        return;
+    if (!GetOpenFileNameA(&request)) return;
     const std::string loadCommand = std::string("!load \"") + fileName + "\"";
     worksheet::handleLine(loadCommand.c_str());
 }

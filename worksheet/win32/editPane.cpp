@@ -20,20 +20,17 @@ WNDPROC previousEditPaneProc = nullptr;
 
 // The window may be destroyed by a message dispatched during key handling;
 // the rings are freed then and the key handling must not touch them.
-bool worksheetEnded()
-{
+bool worksheetEnded() {
     return worksheet::historyLines == nullptr;
 }
 
-LRESULT runTypedLine(HWND pane)
-{
+LRESULT runTypedLine(HWND pane) {
     char* const line = worksheet::historyLines[worksheet::historyNext];
     SendMessageA(pane, WM_GETTEXT, worksheet::slotBytes, reinterpret_cast<LPARAM>(line));
     // Normally the Return key's character message, which must reach the pane
     // before it is cleared.
     pumpOneMessage();
-    if (worksheetEnded())
-        return 0;
+    if (worksheetEnded()) return 0;
     worksheet::handleLine(line);
     redrawSheet();
     return CallWindowProcA(previousEditPaneProc, pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
@@ -41,22 +38,18 @@ LRESULT runTypedLine(HWND pane)
 
 // Shows a history slot in the pane with the caret at its end; a slot of -1
 // means there is nothing to recall and the key is swallowed.
-LRESULT showRecalledLine(HWND pane, int slot)
-{
-    if (slot < 0)
-        return keySwallowed;
+LRESULT showRecalledLine(HWND pane, int slot) {
+    if (slot < 0) return keySwallowed;
     SendMessageA(pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(worksheet::historyLines[slot]));
     pumpOneMessage();
-    if (worksheetEnded())
-        return 0;
+    if (worksheetEnded()) return 0;
     const WPARAM end = std::strlen(worksheet::historyLines[slot]);
     return CallWindowProcA(previousEditPaneProc, pane, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 } // namespace
 
-HWND createEditPane(HWND owner)
-{
+HWND createEditPane(HWND owner) {
     const RECT place = layoutFace(windowWidth, windowHeight).editPane;
     const HWND pane = CreateWindowExA(0, "EDIT", nullptr, editPaneStyle, place.left, place.top,
                                       place.right - place.left, place.bottom - place.top, owner,
@@ -67,13 +60,11 @@ HWND createEditPane(HWND owner)
     return pane;
 }
 
-void restoreEditPane(HWND pane)
-{
+void restoreEditPane(HWND pane) {
     SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(previousEditPaneProc));
 }
 
-LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
         switch (wParam) {
         case VK_RETURN:
@@ -89,8 +80,7 @@ LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
     return CallWindowProcA(previousEditPaneProc, pane, message, wParam, lParam);
 }
 
-void pumpOneMessage()
-{
+void pumpOneMessage() {
     MSG message;
     const BOOL received = GetMessageA(&message, nullptr, 0, 0);
     if (received == 0) {

@@ -29,8 +29,7 @@ constexpr int regionCornerDiameter = 30;
 const int smallestWindowWidth = 2 * sheetSideMargin + smallestEditPaneWidth;
 const int smallestWindowHeight = closeTop + iconSize + editPaneAboveBottom;
 
-faceLayout layoutFace(int width, int height)
-{
+faceLayout layoutFace(int width, int height) {
     faceLayout layout;
     layout.sheet = {sheetSideMargin, sheetTop, width - sheetSideMargin, height - sheetAboveBottom};
     layout.close = {width - iconInset, closeTop, width - iconInset + iconSize, closeTop + iconSize};
@@ -41,14 +40,12 @@ faceLayout layoutFace(int width, int height)
     return layout;
 }
 
-HRGN createFaceRegion(int width, int height)
-{
+HRGN createFaceRegion(int width, int height) {
     return CreateRoundRectRgn(regionSideCut, regionTopCut, width - regionSideCut,
                               height - regionBottomCut, regionCornerDiameter, regionCornerDiameter);
 }
 
-SIZE clampWindowSize(SIZE wanted, int heightLimit)
-{
+SIZE clampWindowSize(SIZE wanted, int heightLimit) {
     return {std::max<LONG>(wanted.cx, smallestWindowWidth),
             std::max<LONG>(std::min<LONG>(wanted.cy, heightLimit), smallestWindowHeight)};
 }

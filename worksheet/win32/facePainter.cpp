@@ -7,15 +7,13 @@ namespace {
 constexpr int rulingSpacing = 5;
 constexpr int iconSize = 20;
 
-void fillGrey(int width, int height)
-{
+void fillGrey(int width, int height) {
     SelectObject(offscreenDC, GetStockObject(GRAY_BRUSH));
     PatBlt(offscreenDC, 0, 0, width, height, PATCOPY);
 }
 
 // Black lines across the whole screen width, from the top down to height.
-void drawRulings(int height)
-{
+void drawRulings(int height) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const HGDIOBJ previousPen = SelectObject(offscreenDC, GetStockObject(BLACK_PEN));
     for (int y = 0; y < height; y += rulingSpacing) {
@@ -25,15 +23,13 @@ void drawRulings(int height)
     SelectObject(offscreenDC, previousPen);
 }
 
-void drawIcon(HICON icon, const RECT& where)
-{
+void drawIcon(HICON icon, const RECT& where) {
     DrawIconEx(offscreenDC, where.left, where.top, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
 }
 
 } // namespace
 
-void createOffscreenBitmap(HWND window)
-{
+void createOffscreenBitmap(HWND window) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const HDC windowDC = GetDC(window);
@@ -42,8 +38,7 @@ void createOffscreenBitmap(HWND window)
     ReleaseDC(window, windowDC);
 }
 
-void paintNewFace()
-{
+void paintNewFace() {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     fillGrey(GetSystemMetrics(SM_CXSCREEN), screenHeight);
     drawRulings(screenHeight);
@@ -52,8 +47,7 @@ void paintNewFace()
     drawIcon(closeIcon, closeRect);
 }
 
-void repaintFace()
-{
+void repaintFace() {
     fillGrey(windowWidth, windowHeight);
     drawRulings(windowHeight);
     drawIcon(gripIcon, gripRect);

@@ -18,8 +18,7 @@ namespace {
 // more than 29 of them.
 constexpr int heightLimitMargin = 170;
 
-LRESULT onCreate(HWND window)
-{
+LRESULT onCreate(HWND window) {
     worksheetWindow = window;
     applyLayout();
     createOffscreenBitmap(window);
@@ -34,8 +33,7 @@ LRESULT onCreate(HWND window)
     return 0;
 }
 
-LRESULT onPaint(HWND window)
-{
+LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC windowDC = BeginPaint(window, &paint);
     const RECT& dirty = paint.rcPaint;
@@ -45,13 +43,11 @@ LRESULT onPaint(HWND window)
     return 0;
 }
 
-POINT clientPoint(LPARAM position)
-{
+POINT clientPoint(LPARAM position) {
     return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
 }
 
-LRESULT onLeftButtonDown(HWND window, LPARAM position)
-{
+LRESULT onLeftButtonDown(HWND window, LPARAM position) {
     lastPoint = clientPoint(position);
     if (PtInRect(&closeRect, lastPoint) && confirmQuit(window)) {
         DestroyWindow(window);
@@ -61,16 +57,14 @@ LRESULT onLeftButtonDown(HWND window, LPARAM position)
     return 0;
 }
 
-LRESULT onRightButtonDown(HWND window, LPARAM position)
-{
+LRESULT onRightButtonDown(HWND window, LPARAM position) {
     POINT screen = clientPoint(position);
     ClientToScreen(window, &screen);
     TrackPopupMenu(popupMenu, 0, screen.x, screen.y, 0, window, nullptr);
     return 0;
 }
 
-LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
-{
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
     case IDM_EXIT:
         DestroyWindow(window);
@@ -90,8 +84,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
-LRESULT onDestroy(HWND window)
-{
+LRESULT onDestroy(HWND window) {
     SetWindowRgn(window, nullptr, FALSE);
     worksheet::stopEngine();
     restoreEditPane(editPane);
@@ -101,8 +94,7 @@ LRESULT onDestroy(HWND window)
 
 } // namespace
 
-LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate(window);

@@ -11,14 +11,11 @@ namespace {
 // program on Windows does not have. Started from a terminal under Wine it
 // inherits one: the lines would show there, each at the cost of a round trip
 // to it. They go to the null device instead, in large blocks.
-void discardStandardOutput()
-{
-    if (std::freopen("NUL", "w", stdout) != nullptr)
-        std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+void discardStandardOutput() {
+    if (std::freopen("NUL", "w", stdout) != nullptr) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 }
 
-bool registerWorksheetClass()
-{
+bool registerWorksheetClass() {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = mainWindowProc;
@@ -34,15 +31,14 @@ bool registerWorksheetClass()
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     programInstance = instance;
     discardStandardOutput();
     // Loaded at its own size: the face shows it 20 by 20, unscaled.
-    gripIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
+    gripIcon =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
     closeIcon = LoadIconA(nullptr, IDI_HAND);
-    if (!registerWorksheetClass())
-        return 0;
+    if (!registerWorksheetClass()) return 0;
     // WM_CREATE runs inside this call and sets up everything else.
     const HWND window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_VISIBLE | WS_DLGFRAME,
                                         CW_USEDEFAULT, CW_USEDEFAULT, windowWidth, windowHeight,

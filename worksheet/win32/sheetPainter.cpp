@@ -7,8 +7,8 @@ constexpr int textIndent = 5;
 constexpr int fallbackLineHeight = 20;
 } // namespace
 
-void paintSheet(HDC dc, const RECT& sheetRect, int lineHeight, const char* const* texts, int count)
-{
+void paintSheet(HDC dc, const RECT& sheetRect, int lineHeight, const char* const* texts,
+                int count) {
     FillRect(dc, &sheetRect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     IntersectClipRect(dc, sheetRect.left, sheetRect.top, sheetRect.right, sheetRect.bottom);
     for (int i = 0; i < count; ++i) {
@@ -18,10 +18,8 @@ void paintSheet(HDC dc, const RECT& sheetRect, int lineHeight, const char* const
     SelectClipRgn(dc, nullptr);
 }
 
-int readLineHeight(HDC dc)
-{
+int readLineHeight(HDC dc) {
     TEXTMETRICA metrics;
-    if (!GetTextMetricsA(dc, &metrics))
-        return fallbackLineHeight;
+    if (!GetTextMetricsA(dc, &metrics)) return fallbackLineHeight;
     return metrics.tmHeight;
 }

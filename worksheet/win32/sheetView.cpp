@@ -4,15 +4,13 @@
 #include "windowState.h"
 #include "worksheet.h"
 
-int startWorksheet()
-{
+int startWorksheet() {
     worksheet::startEngine();
     lineHeight = readLineHeight(offscreenDC);
     return worksheet::ringSlots * lineHeight;
 }
 
-void redrawSheet()
-{
+void redrawSheet() {
     int slots[worksheet::ringSlots];
     const int count = worksheet::visibleSlots(sheetRect.bottom - sheetRect.top, lineHeight, slots);
     const char* texts[worksheet::ringSlots];

@@ -9,24 +9,22 @@
 
 namespace {
 
-void replaceRegion(HWND window)
-{
+void replaceRegion(HWND window) {
     const HRGN region = createFaceRegion(windowWidth, windowHeight);
     // Once set, the region belongs to the system, which also frees the one it
     // replaces; it stays ours only if setting it fails.
-    if (!SetWindowRgn(window, region, TRUE))
-        DeleteObject(region);
+    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
-void resize(HWND window, int dx, int dy)
-{
+void resize(HWND window, int dx, int dy) {
     const SIZE size = clampWindowSize({windowWidth + dx, windowHeight + dy}, heightLimit);
     windowWidth = size.cx;
     windowHeight = size.cy;
     applyLayout();
     replaceRegion(window);
     const RECT pane = layoutFace(windowWidth, windowHeight).editPane;
-    MoveWindow(editPane, pane.left, pane.top, pane.right - pane.left, pane.bottom - pane.top, FALSE);
+    MoveWindow(editPane, pane.left, pane.top, pane.right - pane.left, pane.bottom - pane.top,
+               FALSE);
     MoveWindow(window, windowRect.left, windowRect.top, windowWidth, windowHeight, FALSE);
     repaintFace();
     redrawSheet();
@@ -34,18 +32,15 @@ void resize(HWND window, int dx, int dy)
     InvalidateRect(window, &face, TRUE);
 }
 
-void move(HWND window, int dx, int dy)
-{
+void move(HWND window, int dx, int dy) {
     OffsetRect(&windowRect, dx, dy);
     MoveWindow(window, windowRect.left, windowRect.top, windowWidth, windowHeight, TRUE);
 }
 
 } // namespace
 
-void dragStep(HWND window, WPARAM keys, LPARAM clientPosition)
-{
-    if (!(keys & MK_LBUTTON))
-        return;
+void dragStep(HWND window, WPARAM keys, LPARAM clientPosition) {
+    if (!(keys & MK_LBUTTON)) return;
     const POINT client = {GET_X_LPARAM(clientPosition), GET_Y_LPARAM(clientPosition)};
     POINT screen = client;
     ClientToScreen(window, &screen);

@@ -24,8 +24,7 @@ HICON closeIcon = nullptr;
 HMENU popupMenu = nullptr;
 HWND editPane = nullptr;
 
-void applyLayout()
-{
+void applyLayout() {
     const faceLayout layout = layoutFace(windowWidth, windowHeight);
     sheetRect = layout.sheet;
     closeRect = layout.close;

@@ -15,35 +15,30 @@ namespace {
 
 constexpr WORD japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 
-const void* japaneseResource(LPCSTR type, int id)
-{
+const void* japaneseResource(LPCSTR type, int id) {
     const HRSRC found = FindResourceExA(nullptr, type, MAKEINTRESOURCEA(id), japanese);
     return found ? LockResource(LoadResource(nullptr, found)) : nullptr;
 }
 
-TEST(resourcesTest, theAnsiCodePageIsJapanese)
-{
+TEST(resourcesTest, theAnsiCodePageIsJapanese) {
     // Everything below reads Shift-JIS texts; under Wine that needs the locale.
     ASSERT_EQ(GetACP(), 932u);
 }
 
-TEST(resourcesTest, allResourcesAreJapanese)
-{
+TEST(resourcesTest, allResourcesAreJapanese) {
     EXPECT_NE(japaneseResource(RT_MENU, IDR_WORKSHEET_MENU), nullptr);
     EXPECT_NE(japaneseResource(RT_DIALOG, IDD_ABOUT), nullptr);
     EXPECT_NE(japaneseResource(RT_GROUP_ICON, IDI_WORKSHEET), nullptr);
     EXPECT_NE(japaneseResource(RT_GROUP_ICON, IDI_GRIP), nullptr);
 }
 
-std::string menuText(HMENU menu, UINT position)
-{
+std::string menuText(HMENU menu, UINT position) {
     char text[64] = "";
     GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
     return text;
 }
 
-TEST(resourcesTest, theMenuHasOnePopupWithFiveEntriesInOrder)
-{
+TEST(resourcesTest, theMenuHasOnePopupWithFiveEntriesInOrder) {
     const HMENU menu = LoadMenuA(nullptr, MAKEINTRESOURCEA(IDR_WORKSHEET_MENU));
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(menu), 1);
@@ -75,12 +70,10 @@ TEST(resourcesTest, theMenuHasOnePopupWithFiveEntriesInOrder)
 // Reads a DIALOG (not DIALOGEX) template: fixed headers, then texts that are
 // either NUL-ended UTF-16 strings or 0xFFFF and an ordinal.
 class dialogTemplateReader {
-public:
+  public:
     explicit dialogTemplateReader(const void* start) : next(static_cast<const BYTE*>(start)) {}
 
-    template <typename fixedPart>
-    fixedPart read()
-    {
+    template <typename fixedPart> fixedPart read() {
         fixedPart part;
         std::memcpy(&part, next, sizeof part);
         next += sizeof part;
@@ -88,12 +81,12 @@ public:
     }
 
     // A text, or "#" and the ordinal; the standard control classes by name.
-    std::wstring readText()
-    {
+    std::wstring readText() {
         if (read<WORD>() == 0xFFFF) {
             const WORD ordinal = read<WORD>();
-            return ordinal == buttonClass ? L"BUTTON" : ordinal == staticClass ? L"STATIC"
-                                                                                : L"#" + std::to_wstring(ordinal);
+            return ordinal == buttonClass   ? L"BUTTON"
+                   : ordinal == staticClass ? L"STATIC"
+                                            : L"#" + std::to_wstring(ordinal);
         }
         next -= sizeof(WORD);
         std::wstring text;
@@ -102,13 +95,12 @@ public:
         return text;
     }
 
-    void alignToDword()
-    {
+    void alignToDword() {
         while (reinterpret_cast<UINT_PTR>(next) % 4 != 0)
             ++next;
     }
 
-private:
+  private:
     static constexpr WORD buttonClass = 0x80;
     static constexpr WORD staticClass = 0x82;
     const BYTE* next;
@@ -135,8 +127,7 @@ struct control {
     std::wstring text;
 };
 
-TEST(resourcesTest, theAboutBoxTemplate)
-{
+TEST(resourcesTest, theAboutBoxTemplate) {
     const void* resource = japaneseResource(RT_DIALOG, IDD_ABOUT);
     ASSERT_NE(resource, nullptr);
     dialogTemplateReader reader(resource);
@@ -179,7 +170,8 @@ TEST(resourcesTest, theAboutBoxTemplate)
         SCOPED_TRACE("control " + std::to_string(i + 1));
         const controlHeader& header = controls[i].header;
         EXPECT_EQ(header.id, expected[i].id);
-        EXPECT_EQ(std::vector<int>({header.x, header.y, header.width, header.height}), expected[i].place);
+        EXPECT_EQ(std::vector<int>({header.x, header.y, header.width, header.height}),
+                  expected[i].place);
         EXPECT_EQ(header.style, expected[i].style);
         EXPECT_EQ(header.extendedStyle, 0u);
         EXPECT_EQ(controls[i].className, expected[i].className);
@@ -204,8 +196,7 @@ struct iconGroupEntry {
 };
 #pragma pack(pop)
 
-TEST(resourcesTest, iconsAreSixteenColoursAtTheirSizes)
-{
+TEST(resourcesTest, iconsAreSixteenColoursAtTheirSizes) {
     const struct {
         int id;
         int size;

@@ -14,9 +14,8 @@ constexpr COLORREF grey = RGB(128, 128, 128);
 constexpr COLORREF white = RGB(255, 255, 255);
 
 class sheetPainterTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         BITMAPINFO format = {};
         format.bmiHeader.biSize = sizeof format.bmiHeader;
         format.bmiHeader.biWidth = bitmapWidth;
@@ -34,28 +33,24 @@ protected:
         lineHeight = readLineHeight(dc);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         SelectObject(dc, previousBitmap);
         DeleteObject(bitmap);
         DeleteDC(dc);
     }
 
-    COLORREF pixel(int x, int y) const
-    {
+    COLORREF pixel(int x, int y) const {
         GdiFlush();
         return GetPixel(dc, x, y);
     }
 
     // The leftmost x in the rows top to bottom - 1 whose pixel is neither
     // white nor grey, or -1.
-    int firstInkIn(const RECT& area) const
-    {
+    int firstInkIn(const RECT& area) const {
         for (int x = area.left; x < area.right; ++x) {
             for (int y = area.top; y < area.bottom; ++y) {
                 const COLORREF colour = pixel(x, y);
-                if (colour != white && colour != grey)
-                    return x;
+                if (colour != white && colour != grey) return x;
             }
         }
         return -1;
@@ -67,8 +62,7 @@ protected:
     int lineHeight = 0;
 };
 
-TEST_F(sheetPainterTest, eachTextTakesOneLineFromTheTopIndentedByFive)
-{
+TEST_F(sheetPainterTest, eachTextTakesOneLineFromTheTopIndentedByFive) {
     const RECT sheet = {20, 10, 300, 10 + 4 * lineHeight};
     const char* const texts[] = {"1+2", "", "[ans = 3]"};
     paintSheet(dc, sheet, lineHeight, texts, 3);
@@ -89,8 +83,7 @@ TEST_F(sheetPainterTest, eachTextTakesOneLineFromTheTopIndentedByFive)
     EXPECT_EQ(pixel(sheet.right - 1, sheet.bottom - 1), white);
 }
 
-TEST_F(sheetPainterTest, nothingIsDrawnOutsideTheSheet)
-{
+TEST_F(sheetPainterTest, nothingIsDrawnOutsideTheSheet) {
     // The second line is cut by the sheet's bottom and both run past its right.
     const RECT sheet = {20, 10, 120, 10 + lineHeight + lineHeight / 2};
     const std::string longText(200, 'W');
@@ -107,8 +100,7 @@ TEST_F(sheetPainterTest, nothingIsDrawnOutsideTheSheet)
     }
 }
 
-TEST_F(sheetPainterTest, theClippingIsRemovedAfterwards)
-{
+TEST_F(sheetPainterTest, theClippingIsRemovedAfterwards) {
     const RECT sheet = {20, 10, 120, 60};
     paintSheet(dc, sheet, lineHeight, nullptr, 0);
     const HRGN clip = CreateRectRgn(0, 0, 0, 0);
@@ -116,8 +108,7 @@ TEST_F(sheetPainterTest, theClippingIsRemovedAfterwards)
     DeleteObject(clip);
 }
 
-TEST_F(sheetPainterTest, lineHeightIsTheFontsCharacterHeight)
-{
+TEST_F(sheetPainterTest, lineHeightIsTheFontsCharacterHeight) {
     TEXTMETRICA metrics;
     ASSERT_TRUE(GetTextMetricsA(dc, &metrics));
     EXPECT_EQ(lineHeight, metrics.tmHeight);

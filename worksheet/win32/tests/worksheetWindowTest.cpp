@@ -15,23 +15,19 @@
 namespace {
 
 class worksheetWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         programInstance = GetModuleHandleA(nullptr);
         registerClassOnce();
         createWindow();
     }
 
-    void TearDown() override
-    {
-        if (IsWindow(window))
-            DestroyWindow(window);
+    void TearDown() override {
+        if (IsWindow(window)) DestroyWindow(window);
         dropQueuedMessages();
     }
 
-    void createWindow()
-    {
+    void createWindow() {
         dropQueuedMessages();
         windowWidth = startWidth;
         windowHeight = startHeight;
@@ -41,15 +37,13 @@ protected:
     }
 
     // Including the quit message of a window destroyed before.
-    static void dropQueuedMessages()
-    {
+    static void dropQueuedMessages() {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
 
-    static void registerClassOnce()
-    {
+    static void registerClassOnce() {
         WNDCLASSEXA windowClass = {};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = mainWindowProc;
@@ -61,8 +55,7 @@ protected:
 
     // Return as the user presses it: the key message, and queued behind it
     // the character message that pumpOneMessage takes.
-    LRESULT typeLine(const char* text)
-    {
+    LRESULT typeLine(const char* text) {
         SetWindowTextA(editPane, text);
         PostMessageA(editPane, WM_CHAR, '\r', 0);
         return SendMessageA(editPane, WM_KEYDOWN, VK_RETURN, 0);
@@ -70,16 +63,14 @@ protected:
 
     // Up or Down, with a message queued for the key handling to take; a
     // swallowed key leaves it, and it is dropped.
-    LRESULT pressKey(WPARAM key)
-    {
+    LRESULT pressKey(WPARAM key) {
         PostMessageA(editPane, WM_NULL, 0, 0);
         const LRESULT result = SendMessageA(editPane, WM_KEYDOWN, key, 0);
         dropQueuedMessages();
         return result;
     }
 
-    static std::string paneText()
-    {
+    static std::string paneText() {
         char text[worksheet::slotBytes] = "";
         GetWindowTextA(editPane, text, sizeof text);
         return text;
@@ -87,26 +78,23 @@ protected:
 
     // The texts put on the sheet since the window was created (fewer than
     // the ring holds), oldest first.
-    static std::vector<std::string> sheetTexts()
-    {
+    static std::vector<std::string> sheetTexts() {
         return {worksheet::displayLines, worksheet::displayLines + worksheet::displayNext};
     }
 
-    void pressLeftButton(POINT client)
-    {
+    void pressLeftButton(POINT client) {
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
     }
 
-    void dragTo(POINT client)
-    {
+    void dragTo(POINT client) {
         SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
     }
 
     // Drags the grip in small steps, as a real drag does, until the pointer
     // leaves it (the grip stops following) or the steps run out.
-    void dragGrip(int dx, int dy, int steps)
-    {
-        POINT pointer = {(gripRect.left + gripRect.right) / 2, (gripRect.top + gripRect.bottom) / 2};
+    void dragGrip(int dx, int dy, int steps) {
+        POINT pointer = {(gripRect.left + gripRect.right) / 2,
+                         (gripRect.top + gripRect.bottom) / 2};
         pressLeftButton(pointer);
         for (int step = 0; step < steps && PtInRect(&gripRect, pointer); ++step) {
             pointer.x += dx;
@@ -120,8 +108,7 @@ protected:
 
 using strings = std::vector<std::string>;
 
-TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit)
-{
+TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit) {
     EXPECT_EQ(worksheetWindow, window);
     EXPECT_GT(lineHeight, 0);
     EXPECT_EQ(heightLimit, 30 * lineHeight + 170);
@@ -133,8 +120,7 @@ TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit)
     EXPECT_TRUE(sheetTexts().empty());
 }
 
-TEST_F(worksheetWindowTest, returnRunsTheLineAndClearsThePane)
-{
+TEST_F(worksheetWindowTest, returnRunsTheLineAndClearsThePane) {
     typeLine("1+2");
     typeLine("# a note");
     typeLine("");
@@ -143,8 +129,7 @@ TEST_F(worksheetWindowTest, returnRunsTheLineAndClearsThePane)
     EXPECT_STREQ(worksheet::historyLines[0], "1+2");
 }
 
-TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd)
-{
+TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd) {
     EXPECT_EQ(pressKey(VK_UP), 1) << "an empty history swallows the key";
     EXPECT_EQ(paneText(), "");
 
@@ -155,7 +140,7 @@ TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd)
         WPARAM key;
         const char* shown;
     } presses[] = {
-        {VK_UP, "333"}, {VK_UP, "22"},   {VK_UP, "1"}, {VK_UP, "1"},
+        {VK_UP, "333"},  {VK_UP, "22"},    {VK_UP, "1"},  {VK_UP, "1"},
         {VK_DOWN, "22"}, {VK_DOWN, "333"}, {VK_DOWN, ""}, {VK_DOWN, ""},
     };
     for (const auto& press : presses) {
@@ -163,31 +148,30 @@ TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd)
         EXPECT_EQ(paneText(), press.shown);
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageA(editPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageA(editPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, std::strlen(press.shown));
         EXPECT_EQ(end, start);
     }
 }
 
-TEST_F(worksheetWindowTest, theExecuteKeyIsSwallowed)
-{
+TEST_F(worksheetWindowTest, theExecuteKeyIsSwallowed) {
     SetWindowTextA(editPane, "1+2");
     EXPECT_EQ(SendMessageA(editPane, WM_KEYDOWN, VK_EXECUTE, 0), 1);
     EXPECT_EQ(paneText(), "1+2");
     EXPECT_TRUE(sheetTexts().empty());
 }
 
-TEST_F(worksheetWindowTest, menuCommandsReachTheWorksheet)
-{
+TEST_F(worksheetWindowTest, menuCommandsReachTheWorksheet) {
     typeLine("[a = 1]");
     SendMessageA(window, WM_COMMAND, IDM_CLEAR_VARIABLES, 0);
     typeLine("a");
-    EXPECT_EQ(sheetTexts(), (strings{"[a = 1]", "# set root environment.", "!clear", "a", "[ans = a]"}));
+    EXPECT_EQ(sheetTexts(),
+              (strings{"[a = 1]", "# set root environment.", "!clear", "a", "[ans = a]"}));
 }
 
 // A quit message that the key handling takes must still reach the loop.
-TEST_F(worksheetWindowTest, aQuitMessageTakenByTheKeyHandlingIsPostedAgain)
-{
+TEST_F(worksheetWindowTest, aQuitMessageTakenByTheKeyHandlingIsPostedAgain) {
     SetWindowTextA(editPane, "1+2");
     PostQuitMessage(7);
     SendMessageA(editPane, WM_KEYDOWN, VK_RETURN, 0);
@@ -199,12 +183,10 @@ TEST_F(worksheetWindowTest, aQuitMessageTakenByTheKeyHandlingIsPostedAgain)
 
 // A message dispatched inside the key handling ends the program: the
 // handling must stop without touching the freed rings.
-TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile)
-{
+TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile) {
     for (const WPARAM key : {VK_RETURN, VK_UP}) {
         SCOPED_TRACE(key == VK_RETURN ? "Return" : "Up");
-        if (!IsWindow(window))
-            createWindow();
+        if (!IsWindow(window)) createWindow();
         typeLine("1");
         SetWindowTextA(editPane, "2");
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
@@ -214,8 +196,7 @@ TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile)
     }
 }
 
-TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop)
-{
+TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop) {
     DestroyWindow(window);
     EXPECT_EQ(worksheet::displayLines, nullptr);
     EXPECT_EQ(worksheet::historyLines, nullptr);
@@ -224,8 +205,7 @@ TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop)
     EXPECT_EQ(message.wParam, 0u);
 }
 
-TEST_F(worksheetWindowTest, draggingTheGripResizesTheWindowAndItsParts)
-{
+TEST_F(worksheetWindowTest, draggingTheGripResizesTheWindowAndItsParts) {
     dragGrip(3, 4, 10);
     EXPECT_EQ(windowWidth, startWidth + 30);
     EXPECT_EQ(windowHeight, startHeight + 40);
@@ -244,22 +224,19 @@ TEST_F(worksheetWindowTest, draggingTheGripResizesTheWindowAndItsParts)
     EXPECT_EQ(pane.right - pane.left, windowWidth - 100);
 }
 
-TEST_F(worksheetWindowTest, theHeightStopsAtTheLimit)
-{
+TEST_F(worksheetWindowTest, theHeightStopsAtTheLimit) {
     dragGrip(0, 4, 1000);
     EXPECT_EQ(windowHeight, heightLimit);
 }
 
-TEST_F(worksheetWindowTest, shrinkingStopsWhereTheGripStaysOnTheFace)
-{
+TEST_F(worksheetWindowTest, shrinkingStopsWhereTheGripStaysOnTheFace) {
     dragGrip(-4, 0, 1000);
     EXPECT_EQ(windowWidth, 160);
     dragGrip(0, -4, 1000);
     EXPECT_EQ(windowHeight, 180);
 }
 
-TEST_F(worksheetWindowTest, draggingTheFaceMovesTheWindowByThePointersMovement)
-{
+TEST_F(worksheetWindowTest, draggingTheFaceMovesTheWindowByThePointersMovement) {
     const RECT before = windowRect;
     const POINT start = {20, 20};
     pressLeftButton(start);
