@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
+    cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     libgtest-dev googletest libbenchmark-dev bc hyperfine
 )
 windows_packages=(

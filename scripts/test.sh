@@ -48,6 +48,7 @@ build_and_test() {
     return "$status"
 }
 
+run_stage "format check" bash scripts/check-format.sh
 run_stage "native build and tests" build_and_test native
 run_stage "sanitizer build and tests" build_and_test sanitize
 run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh "$fuzz_seconds"
