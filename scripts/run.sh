@@ -3,15 +3,16 @@
 # (QuorinUI.exe under Wine) on the user's display, or, without a display, the
 # command-line worksheet.
 # Usage: scripts/run.sh [FILE...]   (FILEs go to the command-line worksheet)
+# FILEs, and the files they load, are found from the directory it is run in.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+repo="$(cd "$(dirname "$0")/.." && pwd)"
 
-bash scripts/setup.sh
+bash "$repo/scripts/setup.sh"
 
 build_quietly() { # PRESET TARGET
-    local log="build/run-$1.log"
-    mkdir -p build
-    if ! { cmake --preset "$1" && cmake --build --preset "$1" --target "$2"; } >"$log" 2>&1; then
+    local log="$repo/build/run-$1.log"
+    mkdir -p "$repo/build"
+    if ! (cd "$repo" && cmake --preset "$1" && cmake --build --preset "$1" --target "$2") >"$log" 2>&1; then
         tail -n 40 "$log"
         echo "run: the build failed; the whole log is $log" >&2
         exit 1
@@ -19,13 +20,13 @@ build_quietly() { # PRESET TARGET
 }
 
 if [ -z "${DISPLAY:-}" ] || [ "$#" -gt 0 ]; then
-    [ -z "${DISPLAY:-}" ] &&
+    [ "$#" -eq 0 ] &&
         echo "run: no display (DISPLAY is not set), so the command-line worksheet starts instead of the window." >&2
     build_quietly native quorin
-    exec build/native/worksheet/cli/quorin "$@"
+    exec "$repo/build/native/worksheet/cli/quorin" "$@"
 fi
 
 build_quietly mingw QuorinUI
-source scripts/wine-env.sh
+source "$repo/scripts/wine-env.sh"
 worvane_prepare_wine_prefix
-exec wine build/mingw/bin/QuorinUI.exe
+exec wine "$repo/build/mingw/bin/QuorinUI.exe"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 native_packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
-    libgtest-dev googletest libbenchmark-dev bc hyperfine
+    libgtest-dev googletest libbenchmark-dev bc hyperfine pkg-config libedit-dev
 )
 windows_packages=(
     g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386

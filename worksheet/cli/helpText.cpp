@@ -4,11 +4,16 @@
 namespace quorin {
 
 const char* const helpText =
-    R"(Usage: quorin [--diagnostics] [FILE...]
-Runs worksheet lines from each FILE, or else from standard input (with a
-prompt on a terminal), and prints each line followed by its answer.
-  --diagnostics  show the engine's diagnostic lines on standard error
-Exit status: 0, or 1 when a FILE could not be read.
+    R"(Usage: quorin [OPTION]... [FILE]...
+Runs the worksheet lines of each FILE in turn (with none, or -, standard input,
+with a prompt at a terminal) and prints each line followed by its answer.
+  --answers       print only answers and errors, not the lines themselves
+  --diagnostics   show the engine's diagnostic lines on standard error
+  -h, --help      show this help and exit
+  --version       show the version and exit
+Exit status: 0 when every line ran (errors of the engine are answers); 1 when
+a FILE or a !load failed (standard error says where) or output failed; 2 for
+a wrong option.
 
 Numbers    3   2.5   1e-3          Operators   + - * / ^   ( )
 Priority   ^ first, then /, *, -, and + last; all left-associative:
@@ -17,7 +22,8 @@ Priority   ^ first, then /, *, -, and + last; all left-associative:
 Names      letters then digits (x, r2); a line keeps them symbolic:
            x*2+1 gives [ans = (x)*(2)+1], PI gives [ans = PI]
 Define     [f = x^2 + 1, a = 3]        gives # set root environment.
-Apply      f[x = 3] gives [ans = 10]   a[] gives [ans = 3]
+Apply      f[x = 3] gives [ans = 10]   a[] gives [ans = 3], but a+1 stays
+           [ans = a+1]: a name is looked up only where it is applied
            any tree applies: (x+y)[x = 1, y = 2] gives [ans = 3]
 ans        the last answer, a tree like any other: ans[x = 2]
 Built-ins  PI[] E[]; sin cos tan asin acos atan abs sqrt exp log (base 10)

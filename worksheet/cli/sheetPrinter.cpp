@@ -2,6 +2,8 @@
 // per text would cost more than the engine's answer on the benchmark.
 #include "sheetPrinter.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace quorin {
@@ -9,44 +11,71 @@ namespace quorin {
 namespace {
 
 std::FILE* sheetStream = nullptr;
+sheetOptions currentOptions;
 char pending[1 << 16];
 std::size_t pendingLength = 0;
-bool skipNext = false;
+bool skipEcho = false;
+
+constexpr int exitWriteError = 1;
+
+[[noreturn]] void endAtWriteError(int error) {
+    if (error != EPIPE) {
+        std::fprintf(stderr, "quorin: write error: %s\n", std::strerror(error));
+    }
+    std::exit(exitWriteError);
+}
+
+bool printed(worksheet::textKind kind) {
+    // Only the first text of a typed line can be its echo: a typed line too
+    // long shows its load error instead.
+    const bool skipThisEcho = skipEcho;
+    skipEcho = false;
+    if (kind != worksheet::textKind::echo) {
+        return true;
+    }
+    return !skipThisEcho && !currentOptions.answersOnly;
+}
+
+void writePending() {
+    errno = 0;
+    if (std::fwrite(pending, 1, pendingLength, sheetStream) != pendingLength ||
+        std::fflush(sheetStream) != 0) {
+        endAtWriteError(errno != 0 ? errno : EIO);
+    }
+    pendingLength = 0;
+}
 
 } // namespace
 
-void openSheet(std::FILE* stream) {
+void openSheet(std::FILE* stream, sheetOptions options) {
     sheetStream = stream;
+    currentOptions = options;
 }
 
 void printSheetText(const char* text, std::size_t length, worksheet::textKind kind) {
-    // Only the first text of a typed line can be its echo: a typed line too
-    // long shows its load error instead.
-    const bool skipThis = skipNext;
-    skipNext = false;
-    if (skipThis && kind == worksheet::textKind::echo) {
+    if (!printed(kind)) {
         return;
     }
-    if (pendingLength + length + 1 > sizeof pending) {
+    // The diagnostics written since the last text belong before this one.
+    if (currentOptions.diagnostics) {
         flushSheet();
+    }
+    if (pendingLength + length + 1 > sizeof pending) {
+        writePending();
     }
     std::memcpy(pending + pendingLength, text, length);
     pendingLength += length;
     pending[pendingLength++] = '\n';
 }
 
-void skipNextSheetText() {
-    skipNext = true;
-}
-
-void cancelSkip() {
-    skipNext = false;
+void skipNextEcho(bool skip) {
+    skipEcho = skip;
 }
 
 void flushSheet() {
-    std::fwrite(pending, 1, pendingLength, sheetStream);
-    pendingLength = 0;
-    std::fflush(sheetStream);
+    writePending();
+    // The engine's diagnostics, on standard error or the null device.
+    std::fflush(stdout);
 }
 
 } // namespace quorin

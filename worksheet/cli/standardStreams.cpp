@@ -1,6 +1,10 @@
-// Descriptor juggling behind divertStandardOutput; the only platform-specific
-// code of the command-line worksheet.
+// Descriptor juggling behind the standard streams; the only platform-specific
+// code of the command-line worksheet besides the line editor.
 #include "standardStreams.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -11,6 +15,10 @@
 namespace quorin {
 
 namespace {
+
+constexpr int standardInput = 0;
+constexpr int standardOutput = 1;
+constexpr int standardError = 2;
 
 #ifdef _WIN32
 constexpr const char* nullDevice = "NUL";
@@ -25,6 +33,22 @@ std::FILE* writeStream(int descriptor) {
 }
 bool isTerminal(int descriptor) {
     return _isatty(descriptor) != 0;
+}
+bool isOpen(int descriptor) {
+    return _get_osfhandle(descriptor) != -1;
+}
+int openForWriting(const char* path) {
+    return _open(path, _O_WRONLY);
+}
+void closeDescriptor(int descriptor) {
+    _close(descriptor);
+}
+long readSome(int descriptor, char* buffer, std::size_t count) {
+    return _read(descriptor, buffer, static_cast<unsigned>(count));
+}
+bool isRegularFile(int descriptor) {
+    struct _stat status;
+    return _fstat(descriptor, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
 }
 int descriptorOf(std::FILE* stream) {
     return _fileno(stream);
@@ -43,6 +67,26 @@ std::FILE* writeStream(int descriptor) {
 bool isTerminal(int descriptor) {
     return isatty(descriptor) != 0;
 }
+bool isOpen(int descriptor) {
+    return fcntl(descriptor, F_GETFD) != -1;
+}
+int openForWriting(const char* path) {
+    return open(path, O_WRONLY);
+}
+void closeDescriptor(int descriptor) {
+    close(descriptor);
+}
+long readSome(int descriptor, char* buffer, std::size_t count) {
+    long received;
+    do {
+        received = read(descriptor, buffer, count);
+    } while (received < 0 && errno == EINTR);
+    return received;
+}
+bool isRegularFile(int descriptor) {
+    struct stat status;
+    return fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+}
 int descriptorOf(std::FILE* stream) {
     return fileno(stream);
 }
@@ -53,7 +97,7 @@ bool pointStandardOutputAtNullDevice() {
     if (nullStream == nullptr) {
         return false;
     }
-    const bool pointed = duplicateOnto(descriptorOf(nullStream), descriptorOf(stdout)) >= 0;
+    const bool pointed = duplicateOnto(descriptorOf(nullStream), standardOutput) >= 0;
     std::fclose(nullStream);
     // Nobody reads these lines: a large buffer makes them cheap.
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
@@ -62,22 +106,41 @@ bool pointStandardOutputAtNullDevice() {
 
 } // namespace
 
+void keepStandardErrorOpen() {
+    if (isOpen(standardError)) {
+        return;
+    }
+    const int nullDescriptor = openForWriting(nullDevice);
+    if (nullDescriptor >= 0 && nullDescriptor != standardError) {
+        duplicateOnto(nullDescriptor, standardError);
+        closeDescriptor(nullDescriptor);
+    }
+}
+
 std::FILE* divertStandardOutput(bool diagnosticsToStandardError) {
-    const int sheetDescriptor = duplicate(descriptorOf(stdout));
+    const int sheetDescriptor = duplicate(standardOutput);
     if (sheetDescriptor < 0) {
         return nullptr;
     }
     const bool diverted = diagnosticsToStandardError
-                              ? duplicateOnto(descriptorOf(stderr), descriptorOf(stdout)) >= 0
+                              ? duplicateOnto(standardError, standardOutput) >= 0
                               : pointStandardOutputAtNullDevice();
     return diverted ? writeStream(sheetDescriptor) : nullptr;
 }
 
 bool standardInputIsTerminal() {
-    return isTerminal(descriptorOf(stdin));
+    return isTerminal(standardInput);
 }
 bool standardOutputIsTerminal() {
-    return isTerminal(descriptorOf(stdout));
+    return isTerminal(standardOutput);
+}
+
+bool standardInputIsRegularFile() {
+    return isRegularFile(standardInput);
+}
+
+long readStandardInput(char* buffer, std::size_t count) {
+    return readSome(standardInput, buffer, count);
 }
 
 } // namespace quorin

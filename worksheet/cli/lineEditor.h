@@ -1,0 +1,21 @@
+// Reading lines typed at a terminal: with line editing where the system
+// has a line editing library, a plain prompt elsewhere. Up and Down recall
+// lines by the worksheet's own history, as in the window.
+#ifndef QUORIN_CLI_LINE_EDITOR_H
+#define QUORIN_CLI_LINE_EDITOR_H
+
+#include <optional>
+#include <string>
+
+namespace quorin {
+
+// Shows prompt before every line; the terminal goes back as it was at
+// stopLineEditor.
+void startLineEditor(const char* prompt);
+// A line as typed, without its line end; nothing at the end of input.
+std::optional<std::string> readTypedLine();
+void stopLineEditor();
+
+} // namespace quorin
+
+#endif
