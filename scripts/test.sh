@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native, sanitizers, fuzzing, and the
 # 32-bit Windows build under Wine (console tests and the window end to end).
-# Usage: scripts/test.sh [fuzz-seconds]   (default 60)
+# Usage: scripts/test.sh [fuzz-seconds] [worksheet-fuzz-seconds]   (defaults 60 and 30)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 fuzz_seconds="${1:-60}"
+worksheet_fuzz_seconds="${2:-30}"
 jobs="$(nproc)"
 log_dir=build/test-logs
 passed=0
@@ -52,6 +53,7 @@ run_stage "format check" bash scripts/check-format.sh
 run_stage "native build and tests" build_and_test native
 run_stage "sanitizer build and tests" build_and_test sanitize
 run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh "$fuzz_seconds"
+run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz-worksheet.sh "$worksheet_fuzz_seconds"
 run_stage "Windows build, tests under Wine" build_and_test mingw
 
 echo

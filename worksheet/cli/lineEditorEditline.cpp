@@ -44,10 +44,12 @@ unsigned char recallLaterKey(EditLine* lineEditor, int) {
 }
 
 void bindRecallKeys() {
-    el_set(editor, EL_ADDFN, "quorin-recall-earlier", "Recall the line before this one",
-           recallEarlierKey);
-    el_set(editor, EL_ADDFN, "quorin-recall-later", "Recall the line after this one",
-           recallLaterKey);
+    // The wide form keeps these names as they are; the narrow one copies
+    // them and never frees the copies.
+    el_wset(editor, EL_ADDFN, L"quorin-recall-earlier", L"Recall the line before this one",
+            recallEarlierKey);
+    el_wset(editor, EL_ADDFN, L"quorin-recall-later", L"Recall the line after this one",
+            recallLaterKey);
     // The arrow keys as terminals send them in either cursor key mode, and
     // by the terminal's own names for them should the terminal settings
     // rebind the arrows; the keys that browse the history in emacs mode.

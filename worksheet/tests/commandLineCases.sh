@@ -101,6 +101,8 @@ check "a folder as standard input" 1 '' $'quorin: cannot read standard input: Is
     '"$quorin" <folder'
 check "standard input closed" 1 '' $'quorin: cannot read standard input: Bad file descriptor\n' \
     '"$quorin" <&-'
+check "standard output closed" 1 '' '~quorin: cannot set up standard output' \
+    '"$quorin" arith.qw >&-'
 check "!load of a missing file" 1 $'# first\n!load "absent.qw"\n# load error\n' \
     $'loads-absent.qw:2: cannot read \'absent.qw\': '"$no_such_file"$'\n' \
     '"$quorin" loads-absent.qw'

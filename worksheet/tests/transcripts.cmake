@@ -67,15 +67,3 @@ add_quorin_test(quorin.unknown_option_exits_2
   EXIT_CODE 2 ERRORS_MATCH "unknown option '--bogus'"
   ARGUMENTS --bogus arithmetic.qw)
 
-# The command line's conventions and failures, one table of cases (POSIX
-# shells, /dev/full and closed streams: native builds only). The run script
-# builds the native preset, so its case runs only from that build.
-if(NOT CMAKE_CROSSCOMPILING)
-  set(runScriptOption)
-  if(CMAKE_BINARY_DIR STREQUAL "${PROJECT_SOURCE_DIR}/build/native")
-    set(runScriptOption --with-run-script)
-  endif()
-  add_test(NAME quorin.command_line_cases
-    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/commandLineCases.sh $<TARGET_FILE:quorin>
-            ${PROJECT_SOURCE_DIR} ${runScriptOption})
-endif()
