@@ -39,6 +39,9 @@ lineSplitter::cut lineSplitter::next() {
         const char* const segment = pending;
         const char* const lineEnd = findLineEnd(segment, pendingEnd);
         pending = lineEnd;
+        if (lineEnd != segment) {
+            afterCarriageReturn = false;
+        }
         if (!skippingTooLongLine && !append(segment, static_cast<std::size_t>(lineEnd - segment))) {
             skippingTooLongLine = true;
             length = 0;
@@ -49,7 +52,7 @@ lineSplitter::cut lineSplitter::next() {
             break;
         }
         ++pending;
-        if (endLine(*lineEnd, lineEnd == segment)) {
+        if (endLine(*lineEnd)) {
             return cut::line;
         }
     }
@@ -103,13 +106,12 @@ bool lineSplitter::append(const char* bytes, std::size_t count) {
     }
     std::memcpy(text + length, bytes, count);
     length += count;
-    afterCarriageReturn = false;
     return true;
 }
 
-bool lineSplitter::endLine(char lineEnd, bool lineEndFollowsAtOnce) {
+bool lineSplitter::endLine(char lineEnd) {
     // The line feed of a CR LF pair ends no line of its own.
-    const bool secondHalfOfPair = lineEnd == '\n' && afterCarriageReturn && lineEndFollowsAtOnce;
+    const bool secondHalfOfPair = lineEnd == '\n' && afterCarriageReturn;
     afterCarriageReturn = lineEnd == '\r';
     if (secondHalfOfPair) {
         return false;

@@ -42,7 +42,7 @@ class lineSplitter {
     bool append(const char* text, std::size_t textLength);
     // Ends the line being put together with lineEnd; true when that gives
     // a line to run.
-    bool endLine(char lineEnd, bool lineEndFollowsAtOnce);
+    bool endLine(char lineEnd);
     // Hands over the line put together.
     void completeLine();
 
@@ -55,6 +55,7 @@ class lineSplitter {
 
     long linesEnded = 0;
     long cutLineNumber = 0;
+    // The last byte taken was a CR that ended a line.
     bool afterCarriageReturn = false;
     bool skippingTooLongLine = false;
     bool atStart = true;

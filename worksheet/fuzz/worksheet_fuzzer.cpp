@@ -48,8 +48,7 @@ sheetRecord record;
 }
 
 void checkText(const char* text, std::size_t length) {
-    if (length > static_cast<std::size_t>(worksheet::longestLine) ||
-        std::strlen(text) != length) {
+    if (length > static_cast<std::size_t>(worksheet::longestLine) || std::strlen(text) != length) {
         fail("a text longer than a slot, or with a wrong length");
     }
 }
@@ -108,8 +107,8 @@ std::vector<std::string> writeFiles(const std::uint8_t* data, std::size_t size) 
             continue;
         }
         std::FILE* file = std::fopen(name.c_str(), "wb");
-        if (file == nullptr || std::fwrite(files[index].data(), 1, files[index].size(), file) !=
-                                   files[index].size()) {
+        if (file == nullptr ||
+            std::fwrite(files[index].data(), 1, files[index].size(), file) != files[index].size()) {
             fail("cannot write the file " + name);
         }
         std::fclose(file);

@@ -229,17 +229,22 @@ TEST_F(fileLoaderTest, loadsInSequenceAreNotNested) {
     EXPECT_EQ(std::count(sheet.begin(), sheet.end(), "[ans = 1]"), 3 * maxLoadDepth);
 }
 
-// Typed lines at a prompt: a line too long is refused, and the next one
-// runs again once its line end has come.
+// Typed lines at a prompt: a line too long is refused, and the lines after
+// it run again once its line end has come, whatever ended the line before.
 TEST_F(fileLoaderTest, aLineInputGoesOnAfterATooLongLineWhenFedOnwards) {
-    lineInput input("typed");
     const std::string longLine(2100, '1');
-    for (const std::string& typed : {"1"s, longLine, "2"s}) {
-        input.feed(typed.data(), typed.size());
-        input.feed("\n", 1);
+    for (const auto& [endBefore, endAfter] : {std::pair{"\n"s, "\n"s},
+                                              {"\r"s, "\r"s},
+                                              {"\r\n"s, "\r\n"s},
+                                              {"\0"s, "\0"s},
+                                              {"\r"s, "\n"s}}) {
+        lineInput input("typed");
+        for (const std::string& part : {"1" + endBefore, longLine, endAfter, "2" + endAfter}) {
+            input.feed(part.data(), part.size());
+        }
+        EXPECT_EQ(takeSheet(), (sheetTexts{"1", "[ans = 1]", "# load error", "2", "[ans = 2]"}));
+        EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{"typed:2: " + tooLong});
     }
-    EXPECT_EQ(takeSheet(), (sheetTexts{"1", "[ans = 1]", "# load error", "2", "[ans = 2]"}));
-    EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{"typed:2: " + tooLong});
 }
 
 } // namespace
