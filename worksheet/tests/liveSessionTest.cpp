@@ -10,11 +10,13 @@
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int answerWaitMilliseconds = 10000;
+// Generous: sanitizer builds on a busy machine are slow.
+constexpr int answerWaitMilliseconds = 30000;
 constexpr int exitPollMilliseconds = 10;
 
 constexpr std::string_view upKey = "\033[A";
@@ -51,6 +53,22 @@ class quorinProcess {
     quorinProcess(const quorinProcess&) = delete;
     quorinProcess& operator=(const quorinProcess&) = delete;
 
+    // Waits for the prompt and for the line editor to take the terminal:
+    // keys that come before it would be the terminal's own, and ^D would
+    // end no input.
+    void awaitPrompt() {
+        outputUntil(prompt);
+        termios settings;
+        for (int waited = 0; tcgetattr(toInput, &settings) == 0 && (settings.c_lflag & ICANON);
+             waited += exitPollMilliseconds) {
+            if (waited >= answerWaitMilliseconds) {
+                ADD_FAILURE() << "the line editor never took the terminal";
+                return;
+            }
+            usleep(exitPollMilliseconds * 1000);
+        }
+    }
+
     void type(std::string_view keys) const {
         while (!keys.empty()) {
             const ssize_t written = write(toInput, keys.data(), keys.size());
@@ -80,7 +98,8 @@ class quorinProcess {
         for (int waited = 0; waitpid(child, &status, WNOHANG) == 0;
              waited += exitPollMilliseconds) {
             if (waited >= answerWaitMilliseconds) {
-                ADD_FAILURE() << "quorin did not end";
+                ADD_FAILURE() << "quorin did not end; after the last wait there came:\n"
+                              << outputSoFar << readWhatCame(fromOutput);
                 return -1;
             }
             usleep(exitPollMilliseconds * 1000);
@@ -133,6 +152,18 @@ class quorinProcess {
             execl(QUORIN_PROGRAM, QUORIN_PROGRAM, nullptr);
         }
         _exit(127);
+    }
+
+    static std::string readWhatCame(int descriptor) {
+        std::string came;
+        pollfd waiting = {descriptor, POLLIN, 0};
+        char block[4096];
+        ssize_t received;
+        while (poll(&waiting, 1, 0) == 1 &&
+               (received = read(descriptor, block, sizeof block)) > 0) {
+            came.append(block, static_cast<std::size_t>(received));
+        }
+        return came;
     }
 
     static std::string readUntil(int descriptor, std::string& soFar, std::string_view expected) {
@@ -203,15 +234,13 @@ std::string repeated(std::string_view keys, int times) {
     return all;
 }
 
-// Keys are typed only at the prompt: between lines the terminal is not in
-// the editor's hands, and would take them itself.
 TEST(liveSession, atATerminalUpAndDownRecallAsInTheWindow) {
     quorinProcess quorin(connection::terminal);
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     for (const char* line : {"1+0", "2+0", "3+0"}) {
         quorin.type(std::string(line) + std::string(returnKey));
         quorin.outputUntil("]");
-        quorin.outputUntil(prompt);
+        quorin.awaitPrompt();
     }
     // The fourth Up finds nothing earlier and is swallowed; Down then steps
     // back to the second line.
@@ -219,25 +248,25 @@ TEST(liveSession, atATerminalUpAndDownRecallAsInTheWindow) {
     const std::string recalled = quorin.outputUntil("]");
     EXPECT_TRUE(recalled.ends_with("[ans = 2]")) << recalled;
     EXPECT_EQ(recalled.find("error"), std::string::npos) << recalled;
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     // Down beyond the newest line gives the empty line being typed.
     quorin.type(repeated(upKey, 1) + repeated(downKey, 3) + "4+0" + std::string(returnKey));
     EXPECT_TRUE(quorin.outputUntil("]").ends_with("[ans = 4]"));
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     quorin.type(endOfInputKey);
     EXPECT_EQ(quorin.exitStatus(), 0);
 }
 
 TEST(liveSession, atATerminalALineTooLongShowsItsLoadErrorAndTheNextLineRuns) {
     quorinProcess quorin(connection::terminal);
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     quorin.type(std::string(2100, '1') + std::string(returnKey));
     quorin.outputUntil("# load error");
     quorin.outputUntil("<stdin>:1: line longer than 2047 characters");
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     quorin.type("5+5" + std::string(returnKey));
     EXPECT_TRUE(quorin.outputUntil("]").ends_with("[ans = 10]"));
-    quorin.outputUntil(prompt);
+    quorin.awaitPrompt();
     quorin.type(endOfInputKey);
     EXPECT_EQ(quorin.exitStatus(), 1);
 }
