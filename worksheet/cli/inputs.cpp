@@ -16,8 +16,9 @@ namespace quorin {
 
 namespace {
 
-// Files are read through a large buffer: fewer system calls.
-constexpr std::size_t fileBufferBytes = 1 << 16;
+// Input is read through a large buffer: fewer system calls. A pipe still
+// hands over whatever has arrived at once.
+constexpr std::size_t inputBufferBytes = 1 << 16;
 
 void runFile(const char* fileName) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName, "r"),
@@ -26,14 +27,14 @@ void runFile(const char* fileName) {
         reportUnreadableInput(fileName, errno);
         return;
     }
-    std::setvbuf(file.get(), nullptr, _IOFBF, fileBufferBytes);
+    std::setvbuf(file.get(), nullptr, _IOFBF, inputBufferBytes);
     if (const int error = worksheet::loadStream(file.get(), fileName)) {
         reportUnreadableInput(fileName, error);
     }
 }
 
 void runRegularStandardInput() {
-    std::setvbuf(stdin, nullptr, _IOFBF, fileBufferBytes);
+    std::setvbuf(stdin, nullptr, _IOFBF, inputBufferBytes);
     worksheet::lineInput input(standardInputLabel);
     if (const int error = worksheet::runStream(stdin, input)) {
         reportUnreadableInput(standardInputName, error);
@@ -44,10 +45,10 @@ void runRegularStandardInput() {
 // waits: another program or an editor can drive quorin line by line.
 void runArrivingStandardInput() {
     worksheet::lineInput input(standardInputLabel);
-    const auto block = std::make_unique<char[]>(worksheet::slotBytes);
+    const auto block = std::make_unique<char[]>(inputBufferBytes);
     bool running = true;
     long received;
-    while ((received = readStandardInput(block.get(), worksheet::slotBytes)) > 0) {
+    while ((received = readStandardInput(block.get(), inputBufferBytes)) > 0) {
         // After a line too long, the rest is read but runs nothing, as in a file.
         if (running) {
             running = input.feed(block.get(), static_cast<std::size_t>(received));
