@@ -38,6 +38,7 @@ constexpr probeCommand commands[] = {
     {"expect-dialog", expectDialog},
     {"expect-no-dialog", expectNoDialog},
     {"button", printButton},
+    {"expect-close-glyph", expectCloseGlyph},
     {"expect-popup", expectPopup},
     {"expect-no-popup", expectNoPopup},
     {"spy", runSpy},
