@@ -82,3 +82,29 @@ worvane_start_wineserver() {
     fi
     return 0
 }
+
+# A private Xvfb display for this shell, its number chosen by Xvfb itself;
+# sets DISPLAY. worvane_stop_display ends it.
+worvane_start_display() {
+    local number_file waited=0
+    number_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
+    worvane_xvfb_pid=$!
+    until [ -s "$number_file" ]; do
+        if ((waited >= 100)) || ! kill -0 "$worvane_xvfb_pid" 2>/dev/null; then
+            echo "wine: Xvfb did not start" >&2
+            rm -f "$number_file"
+            worvane_stop_display
+            return 1
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    export DISPLAY=":$(tr -d '\n' <"$number_file")"
+    rm -f "$number_file"
+}
+
+worvane_stop_display() {
+    [ -n "${worvane_xvfb_pid:-}" ] && kill "$worvane_xvfb_pid" 2>/dev/null
+    worvane_xvfb_pid=""
+}
