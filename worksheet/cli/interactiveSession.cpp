@@ -39,6 +39,7 @@ void flushOutputs() {
 
 void runInteractiveSession(bool sheetOnTerminal) {
     std::fputs(greeting, stderr);
+    worksheet::lineInput input("<stdin>");
     for (;;) {
         std::fputs(prompt, stderr);
         const std::optional<std::string> line = readTypedLine();
@@ -49,7 +50,8 @@ void runInteractiveSession(bool sheetOnTerminal) {
         if (sheetOnTerminal) {
             skipNextSheetText();
         }
-        worksheet::runLines(line->data(), line->size());
+        input.feed(line->data(), line->size());
+        input.feed("\n", 1);
         cancelSkip();
         flushOutputs();
     }

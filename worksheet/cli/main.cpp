@@ -34,7 +34,7 @@ bool runFiles(const std::vector<const char*>& files) {
             continue;
         }
         std::setvbuf(file.get(), nullptr, _IOFBF, inputBufferBytes);
-        worksheet::runLines(file.get());
+        worksheet::loadStream(file.get(), fileName);
     }
     return allRead;
 }
@@ -48,7 +48,8 @@ bool runWorksheet(const quorin::commandLine& options, bool sheetOnTerminal) {
         quorin::runInteractiveSession(sheetOnTerminal);
     } else {
         std::setvbuf(stdin, nullptr, _IOFBF, inputBufferBytes);
-        worksheet::runLines(stdin);
+        worksheet::lineInput input("<stdin>");
+        worksheet::runStream(stdin, input);
     }
     return true;
 }

@@ -19,9 +19,12 @@ void openSheet(std::FILE* stream) {
     sheetStream = stream;
 }
 
-void printSheetText(const char* text, std::size_t length) {
-    if (skipNext) {
-        skipNext = false;
+void printSheetText(const char* text, std::size_t length, worksheet::textKind kind) {
+    // Only the first text of a typed line can be its echo: a typed line too
+    // long shows its load error instead.
+    const bool skipThis = skipNext;
+    skipNext = false;
+    if (skipThis && kind == worksheet::textKind::echo) {
         return;
     }
     if (pendingLength + length + 1 > sizeof pending) {

@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include "QuorinDLL.h"
+#include "sheetLines.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ void runCommand(const char* commandText) {
         loadFile(ownName.c_str());
         return;
     }
-    showLine("# illegal command");
+    showLine("# illegal command", textKind::answer);
 }
 
 } // namespace worksheet

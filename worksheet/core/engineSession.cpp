@@ -14,4 +14,8 @@ void stopEngine() {
     freeRings();
 }
 
+bool isRunning() {
+    return historyLines != nullptr;
+}
+
 } // namespace worksheet

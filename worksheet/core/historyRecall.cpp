@@ -1,4 +1,4 @@
-// The Up and Down keys of the edit pane: browsing the history ring.
+// The Up and Down keys: browsing the history ring.
 #include "rings.h"
 
 namespace worksheet {
@@ -9,27 +9,27 @@ bool unwritten(int slot) {
     return historyLines[slot][0] == unwrittenMark;
 }
 
-int recallSlot(int candidate) {
+const char* recallSlot(int candidate) {
     historyCursor = candidate;
-    return candidate;
+    return historyLines[candidate];
 }
 
 } // namespace
 
-int recallEarlier() {
+const char* recallEarlier() {
     const int candidate = previousSlot(historyCursor);
     // Reaching historyNext means browsing went once round the whole ring.
     if (candidate == historyNext || unwritten(candidate)) {
-        return -1;
+        return nullptr;
     }
     return recallSlot(candidate);
 }
 
-int recallLater() {
+const char* recallLater() {
     const int candidate = nextSlot(historyCursor);
     // Down may reach historyNext itself, the empty line being typed, but not beyond.
     if (candidate == nextSlot(historyNext) || unwritten(candidate)) {
-        return -1;
+        return nullptr;
     }
     return recallSlot(candidate);
 }

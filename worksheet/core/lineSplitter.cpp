@@ -1,13 +1,14 @@
 // The line-reading rules of file loading.
 #include "lineSplitter.h"
 
-#include "rings.h"
-
 #include <cstring>
 
 namespace worksheet {
 
 namespace {
+
+constexpr char byteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
+constexpr int byteOrderMarkLength = sizeof byteOrderMark;
 
 // The first LF, CR or NUL in [begin, end), or end. Line feeds are by far the
 // commonest, so the others are only looked for before the first of them.
@@ -25,46 +26,107 @@ const char* findLineEnd(const char* begin, const char* end) {
 
 } // namespace
 
-bool lineSplitter::feed(const char* bytes, std::size_t count) {
-    const char* const end = bytes + count;
-    while (bytes != end) {
-        const char* const lineEnd = findLineEnd(bytes, end);
-        if (!append(bytes, static_cast<std::size_t>(lineEnd - bytes))) {
-            return false;
+void lineSplitter::take(const char* bytes, std::size_t count) {
+    pending = bytes;
+    pendingEnd = bytes + count;
+}
+
+lineSplitter::cut lineSplitter::next() {
+    if (atStart && !passByteOrderMark()) {
+        return cut::needMoreInput;
+    }
+    while (pending != pendingEnd) {
+        const char* const segment = pending;
+        const char* const lineEnd = findLineEnd(segment, pendingEnd);
+        pending = lineEnd;
+        if (!skippingTooLongLine && !append(segment, static_cast<std::size_t>(lineEnd - segment))) {
+            skippingTooLongLine = true;
+            length = 0;
+            cutLineNumber = linesEnded + 1;
+            return cut::lineTooLong;
         }
-        if (lineEnd == end) {
+        if (lineEnd == pendingEnd) {
             break;
         }
-        runPendingLine();
-        bytes = lineEnd + 1;
+        ++pending;
+        if (endLine(*lineEnd, lineEnd == segment)) {
+            return cut::line;
+        }
     }
-    return true;
+    return cut::needMoreInput;
 }
 
-void lineSplitter::finish() {
-    runPendingLine();
-}
-
-bool lineSplitter::append(const char* text, std::size_t textLength) {
-    if (textLength >= slotBytes - length) {
-        length = 0;
-        handleLine(loadErrorLine);
+bool lineSplitter::finish() {
+    if (atStart) {
+        // Fewer bytes than a byte order mark, all of them like its start:
+        // they are the line.
+        append(byteOrderMark, static_cast<std::size_t>(byteOrderMarkSeen));
+        atStart = false;
+    }
+    if (skippingTooLongLine || length == 0) {
         return false;
     }
-    std::memcpy(line + length, text, textLength);
-    length += textLength;
+    cutLineNumber = linesEnded + 1;
+    completeLine();
     return true;
 }
 
-void lineSplitter::runPendingLine() {
-    if (length == 0) {
-        return;
+std::string_view lineSplitter::line() const {
+    return {text, cutLength};
+}
+
+long lineSplitter::lineNumber() const {
+    return cutLineNumber;
+}
+
+bool lineSplitter::passByteOrderMark() {
+    while (pending != pendingEnd && byteOrderMarkSeen < byteOrderMarkLength) {
+        if (*pending != byteOrderMark[byteOrderMarkSeen]) {
+            // Not a mark after all: what looked like one is text.
+            append(byteOrderMark, static_cast<std::size_t>(byteOrderMarkSeen));
+            atStart = false;
+            return true;
+        }
+        ++byteOrderMarkSeen;
+        ++pending;
     }
-    line[length] = '\0';
-    const std::size_t lineLength = length;
+    atStart = byteOrderMarkSeen < byteOrderMarkLength;
+    return !atStart;
+}
+
+bool lineSplitter::append(const char* bytes, std::size_t count) {
+    if (count == 0) {
+        return true;
+    }
+    if (count >= slotBytes - length) {
+        return false;
+    }
+    std::memcpy(text + length, bytes, count);
+    length += count;
+    afterCarriageReturn = false;
+    return true;
+}
+
+bool lineSplitter::endLine(char lineEnd, bool lineEndFollowsAtOnce) {
+    // The line feed of a CR LF pair ends no line of its own.
+    const bool secondHalfOfPair = lineEnd == '\n' && afterCarriageReturn && lineEndFollowsAtOnce;
+    afterCarriageReturn = lineEnd == '\r';
+    if (secondHalfOfPair) {
+        return false;
+    }
+    ++linesEnded;
+    skippingTooLongLine = false;
+    if (length == 0) {
+        return false;
+    }
+    cutLineNumber = linesEnded;
+    completeLine();
+    return true;
+}
+
+void lineSplitter::completeLine() {
+    cutLength = length;
     length = 0;
-    // At most slotBytes - 1 characters and no NUL among them: its cut length.
-    runLine(line, lineLength);
 }
 
 } // namespace worksheet

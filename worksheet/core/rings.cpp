@@ -13,8 +13,8 @@ int historyCursor = 0;
 
 std::size_t cutLength(const char* text) {
     // memchr stops at the first NUL, so a shorter text is never read past its end.
-    const void* end = std::memchr(text, '\0', slotTextLimit);
-    return end != nullptr ? static_cast<const char*>(end) - text : slotTextLimit;
+    const void* end = std::memchr(text, '\0', longestLine);
+    return end != nullptr ? static_cast<const char*>(end) - text : longestLine;
 }
 
 void copyIntoSlot(ringSlot& slot, const char* text, std::size_t length) {

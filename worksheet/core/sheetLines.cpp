@@ -1,4 +1,6 @@
 // Putting texts on the sheet, and telling an observer about each of them.
+#include "sheetLines.h"
+
 #include "rings.h"
 
 namespace worksheet {
@@ -11,16 +13,16 @@ void setLineObserver(lineObserver observer) {
     currentObserver = observer;
 }
 
-void showLine(const char* text) {
-    showText(text, cutLength(text));
+void showLine(const char* text, textKind kind) {
+    showText(text, cutLength(text), kind);
 }
 
-void showText(const char* text, std::size_t length) {
+void showText(const char* text, std::size_t length, textKind kind) {
     ringSlot& slot = displayLines[displayNext];
     copyIntoSlot(slot, text, length);
     displayNext = nextSlot(displayNext);
     if (currentObserver != nullptr) {
-        currentObserver(slot, length);
+        currentObserver(slot, length, kind);
     }
 }
 

@@ -1,5 +1,6 @@
 // The command lines: "!clear", "!load" and every way of getting them wrong.
 #include "commands.h"
+#include "rings.h"
 #include "worksheetFixture.h"
 
 using namespace worksheet;

@@ -1,4 +1,4 @@
-// The Up and Down keys: which history slot they show, or that they are swallowed.
+// The Up and Down keys: which line they show, or that they are swallowed.
 #include "worksheetFixture.h"
 
 using namespace worksheet;
@@ -6,70 +6,71 @@ using namespace worksheet;
 namespace {
 
 using historyRecallTest = worksheetTest;
+using shownLines = std::vector<std::string>;
 
-constexpr int swallowed = -1;
+constexpr const char* swallowed = "(swallowed)";
 
-std::vector<int> pressUp(int times) {
-    std::vector<int> shown;
+shownLines press(const char* (*key)(), int times) {
+    shownLines shown;
     for (int press = 0; press < times; ++press) {
-        shown.push_back(recallEarlier());
+        const char* line = key();
+        shown.push_back(line != nullptr ? line : swallowed);
     }
     return shown;
 }
 
-std::vector<int> pressDown(int times) {
-    std::vector<int> shown;
-    for (int press = 0; press < times; ++press) {
-        shown.push_back(recallLater());
-    }
-    return shown;
+shownLines pressUp(int times) {
+    return press(recallEarlier, times);
+}
+
+shownLines pressDown(int times) {
+    return press(recallLater, times);
 }
 
 TEST_F(historyRecallTest, anEmptyHistorySwallowsBothKeys) {
-    EXPECT_EQ(pressUp(2), (std::vector<int>{swallowed, swallowed}));
-    EXPECT_EQ(pressDown(2), (std::vector<int>{swallowed, swallowed}));
-    EXPECT_EQ(historyCursor, 0);
+    EXPECT_EQ(pressUp(2), (shownLines{swallowed, swallowed}));
+    EXPECT_EQ(pressDown(2), (shownLines{swallowed, swallowed}));
 }
 
 TEST_F(historyRecallTest, threeLinesComeBackNewestFirstThenDownReturnsToTheEmptyLine) {
     run({"1", "2", "3"});
-    EXPECT_EQ(pressUp(4), (std::vector<int>{2, 1, 0, swallowed}));
-    EXPECT_EQ(historyCursor, 0);
-    EXPECT_EQ(pressDown(4), (std::vector<int>{1, 2, 3, swallowed}));
-    EXPECT_STREQ(historyLines[3], "");
+    EXPECT_EQ(pressUp(4), (shownLines{"3", "2", "1", swallowed}));
+    EXPECT_EQ(pressDown(4), (shownLines{"2", "3", "", swallowed}));
 }
 
 TEST_F(historyRecallTest, upAndDownMixedStayWithinTheWrittenLines) {
     run({"1", "2"});
-    EXPECT_EQ(recallEarlier(), 1);
-    EXPECT_EQ(recallLater(), 2);
-    EXPECT_EQ(recallEarlier(), 1);
-    EXPECT_EQ(recallEarlier(), 0);
-    EXPECT_EQ(recallEarlier(), swallowed);
+    EXPECT_STREQ(recallEarlier(), "2");
+    EXPECT_STREQ(recallLater(), "");
+    EXPECT_EQ(pressUp(3), (shownLines{"2", "1", swallowed}));
 }
 
 TEST_F(historyRecallTest, aNewLineStartsBrowsingAgainFromTheNewest) {
     run({"1", "2"});
     pressUp(2);
     run({"3"});
-    EXPECT_EQ(historyCursor, 3);
-    EXPECT_EQ(recallEarlier(), 2);
+    EXPECT_EQ(pressUp(2), (shownLines{"3", "2"}));
 }
 
 TEST_F(historyRecallTest, afterThirtyLinesTheWrapStopsAt29Recalls) {
     for (int line = 1; line <= ringSlots; ++line) {
         run({std::to_string(line)});
     }
-    ASSERT_EQ(historyNext, 0);
-    std::vector<int> expected;
-    for (int slot = ringSlots - 1; slot >= 1; --slot) {
-        expected.push_back(slot);
+    shownLines expected;
+    for (int line = ringSlots; line >= 2; --line) {
+        expected.push_back(std::to_string(line));
     }
     expected.push_back(swallowed);
     EXPECT_EQ(pressUp(ringSlots), expected);
-    EXPECT_STREQ(historyLines[1], "2");
-    EXPECT_EQ(pressDown(ringSlots - 1).back(), 0);
-    EXPECT_EQ(recallLater(), swallowed);
+    const shownLines down = pressDown(ringSlots);
+    EXPECT_EQ(down[ringSlots - 2], "");
+    EXPECT_EQ(down.back(), swallowed);
+}
+
+TEST_F(historyRecallTest, loadedLinesAndLoadErrorsAreRecalledLikeTypedOnes) {
+    run({"1", "!load \"no such file.qw\""});
+    EXPECT_EQ(pressUp(4),
+              (shownLines{"# load error", "!load \"no such file.qw\"", "1", swallowed}));
 }
 
 } // namespace

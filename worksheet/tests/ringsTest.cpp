@@ -1,4 +1,6 @@
 // The two rings and the line cycle that fills them.
+#include "rings.h"
+#include "sheetLines.h"
 #include "worksheetFixture.h"
 
 #include <cstring>
@@ -28,7 +30,7 @@ TEST_F(ringsTest, stopEngineLeavesNoRings) {
 
 TEST_F(ringsTest, showLineOverwritesTheOldestSlotOnceTheRingIsFull) {
     for (int text = 0; text <= ringSlots; ++text) {
-        showLine(std::to_string(text).c_str());
+        showLine(std::to_string(text).c_str(), textKind::answer);
     }
     EXPECT_EQ(displayNext, 1);
     EXPECT_STREQ(displayLines[0], "30");
@@ -38,7 +40,7 @@ TEST_F(ringsTest, showLineOverwritesTheOldestSlotOnceTheRingIsFull) {
 
 TEST_F(ringsTest, textsLongerThanASlotAreCutTo2047Characters) {
     for (const std::size_t length : {2046u, 2047u, 2048u, 5000u}) {
-        showLine(std::string(length, 'a').c_str());
+        showLine(std::string(length, 'a').c_str(), textKind::answer);
         const std::size_t kept = std::min<std::size_t>(length, 2047);
         EXPECT_EQ(std::strlen(displayLines[displayNext - 1]), kept) << length;
         EXPECT_EQ(takeSheet(), sheetTexts{std::string(kept, 'a')}) << length;
@@ -78,8 +80,8 @@ TEST_F(ringsTest, everyLineEntersTheHistoryAndResetsTheCursor) {
 }
 
 TEST_F(ringsTest, aLineTypedIntoItsHistorySlotRunsFromThere) {
-    std::strcpy(historyLines[historyNext], "2*3");
-    handleLine(historyLines[historyNext]);
+    std::strcpy(typingSlot(), "2*3");
+    handleLine(typingSlot());
     EXPECT_EQ(takeSheet(), (sheetTexts{"2*3", "[ans = 6]"}));
     EXPECT_STREQ(historyLines[0], "2*3");
 }

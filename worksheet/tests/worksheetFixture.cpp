@@ -6,22 +6,31 @@
 namespace {
 
 sheetTexts shown;
+std::vector<std::string> loadErrors;
 
-void collect(const char* text, std::size_t length) {
+void collect(const char* text, std::size_t length, worksheet::textKind) {
     shown.emplace_back(text, length);
+}
+
+void collectLoadError(const char* inputName, long lineNumber, const char* reason) {
+    loadErrors.push_back(std::string(inputName != nullptr ? inputName : "-") + ":" +
+                         std::to_string(lineNumber) + ": " + reason);
 }
 
 } // namespace
 
 void worksheetTest::SetUp() {
     shown.clear();
+    loadErrors.clear();
     worksheet::setLineObserver(collect);
+    worksheet::setLoadErrorObserver(collectLoadError);
     worksheet::startEngine();
 }
 
 void worksheetTest::TearDown() {
     worksheet::stopEngine();
     worksheet::setLineObserver(nullptr);
+    worksheet::setLoadErrorObserver(nullptr);
     if (!scratchFolder.empty()) {
         std::filesystem::remove_all(scratchFolder);
     }
@@ -30,6 +39,12 @@ void worksheetTest::TearDown() {
 sheetTexts worksheetTest::takeSheet() {
     sheetTexts taken;
     taken.swap(shown);
+    return taken;
+}
+
+std::vector<std::string> worksheetTest::takeLoadErrors() {
+    std::vector<std::string> taken;
+    taken.swap(loadErrors);
     return taken;
 }
 

@@ -1,5 +1,5 @@
 // A fresh worksheet for every test, with every text it puts on the sheet
-// collected, and scratch files for the loader to read.
+// and every load error it reports collected, and scratch files for the loader to read.
 #ifndef QUORIN_WORKSHEET_TESTS_FIXTURE_H
 #define QUORIN_WORKSHEET_TESTS_FIXTURE_H
 
@@ -21,6 +21,9 @@ class worksheetTest : public ::testing::Test {
 
     // The texts shown since the last call, oldest first.
     static sheetTexts takeSheet();
+    // The load errors reported since the last call, each as "input:line:
+    // reason" ("-" for a line outside any input).
+    static std::vector<std::string> takeLoadErrors();
     // Runs each line through handleLine and returns what the sheet showed.
     static sheetTexts run(const std::vector<std::string>& lines);
     // Writes bytes (NULs included) to a file of this test's own folder and

@@ -11,21 +11,19 @@ namespace {
 
 // WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL
 constexpr DWORD editPaneStyle = 0x508000C4;
-// One less than a ring slot, so a typed line is never cut unseen.
-constexpr int longestTypedLine = worksheet::slotBytes - 1;
 // Tells the system the key was handled.
 constexpr LRESULT keySwallowed = 1;
 
 WNDPROC previousEditPaneProc = nullptr;
 
 // The window may be destroyed by a message dispatched during key handling;
-// the rings are freed then and the key handling must not touch them.
+// the worksheet has stopped then and the key handling must not touch it.
 bool worksheetEnded() {
-    return worksheet::historyLines == nullptr;
+    return !worksheet::isRunning();
 }
 
 LRESULT runTypedLine(HWND pane) {
-    char* const line = worksheet::historyLines[worksheet::historyNext];
+    char* const line = worksheet::typingSlot();
     SendMessageA(pane, WM_GETTEXT, worksheet::slotBytes, reinterpret_cast<LPARAM>(line));
     // Normally the Return key's character message, which must reach the pane
     // before it is cleared.
@@ -36,14 +34,14 @@ LRESULT runTypedLine(HWND pane) {
     return CallWindowProcA(previousEditPaneProc, pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
 }
 
-// Shows a history slot in the pane with the caret at its end; a slot of -1
-// means there is nothing to recall and the key is swallowed.
-LRESULT showRecalledLine(HWND pane, int slot) {
-    if (slot < 0) return keySwallowed;
-    SendMessageA(pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(worksheet::historyLines[slot]));
+// Shows a recalled line in the pane with the caret at its end; without one
+// there is nothing to recall and the key is swallowed.
+LRESULT showRecalledLine(HWND pane, const char* line) {
+    if (line == nullptr) return keySwallowed;
+    SendMessageA(pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    const WPARAM end = std::strlen(line);
     pumpOneMessage();
     if (worksheetEnded()) return 0;
-    const WPARAM end = std::strlen(worksheet::historyLines[slot]);
     return CallWindowProcA(previousEditPaneProc, pane, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
@@ -54,7 +52,7 @@ HWND createEditPane(HWND owner) {
     const HWND pane = CreateWindowExA(0, "EDIT", nullptr, editPaneStyle, place.left, place.top,
                                       place.right - place.left, place.bottom - place.top, owner,
                                       nullptr, programInstance, nullptr);
-    SendMessageA(pane, EM_LIMITTEXT, longestTypedLine, 0);
+    SendMessageA(pane, EM_LIMITTEXT, worksheet::longestLine, 0);
     previousEditPaneProc = reinterpret_cast<WNDPROC>(
         SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(editPaneProc)));
     return pane;

@@ -11,11 +11,8 @@ int startWorksheet() {
 }
 
 void redrawSheet() {
-    int slots[worksheet::ringSlots];
-    const int count = worksheet::visibleSlots(sheetRect.bottom - sheetRect.top, lineHeight, slots);
-    const char* texts[worksheet::ringSlots];
-    for (int i = 0; i < count; ++i)
-        texts[i] = worksheet::displayLines[slots[i]];
+    const char* texts[worksheet::maxVisibleTexts];
+    const int count = worksheet::visibleTexts(sheetRect.bottom - sheetRect.top, lineHeight, texts);
     paintSheet(offscreenDC, sheetRect, lineHeight, texts, count);
     InvalidateRect(worksheetWindow, &sheetRect, TRUE);
 }

@@ -14,10 +14,18 @@
 
 namespace {
 
+// The texts put on the sheet since the window was created, oldest first.
+std::vector<std::string> shownTexts;
+
+void collectText(const char* text, std::size_t length, worksheet::textKind) {
+    shownTexts.emplace_back(text, length);
+}
+
 class worksheetWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         programInstance = GetModuleHandleA(nullptr);
+        worksheet::setLineObserver(collectText);
         registerClassOnce();
         createWindow();
     }
@@ -25,10 +33,12 @@ class worksheetWindowTest : public testing::Test {
     void TearDown() override {
         if (IsWindow(window)) DestroyWindow(window);
         dropQueuedMessages();
+        worksheet::setLineObserver(nullptr);
     }
 
     void createWindow() {
         dropQueuedMessages();
+        shownTexts.clear();
         windowWidth = startWidth;
         windowHeight = startHeight;
         window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_DLGFRAME, 0, 0, windowWidth,
@@ -76,11 +86,7 @@ class worksheetWindowTest : public testing::Test {
         return text;
     }
 
-    // The texts put on the sheet since the window was created (fewer than
-    // the ring holds), oldest first.
-    static std::vector<std::string> sheetTexts() {
-        return {worksheet::displayLines, worksheet::displayLines + worksheet::displayNext};
-    }
+    static std::vector<std::string> sheetTexts() { return shownTexts; }
 
     void pressLeftButton(POINT client) {
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
@@ -126,7 +132,9 @@ TEST_F(worksheetWindowTest, returnRunsTheLineAndClearsThePane) {
     typeLine("");
     EXPECT_EQ(sheetTexts(), (strings{"1+2", "[ans = 3]", "# a note", "", "# parse error"}));
     EXPECT_EQ(paneText(), "");
-    EXPECT_STREQ(worksheet::historyLines[0], "1+2");
+    EXPECT_STREQ(worksheet::recallEarlier(), "");
+    EXPECT_STREQ(worksheet::recallEarlier(), "# a note");
+    EXPECT_STREQ(worksheet::recallEarlier(), "1+2");
 }
 
 TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd) {
@@ -192,14 +200,13 @@ TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile) {
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
         EXPECT_EQ(SendMessageA(editPane, WM_KEYDOWN, key, 0), 0);
         EXPECT_FALSE(IsWindow(window));
-        EXPECT_EQ(worksheet::historyLines, nullptr);
+        EXPECT_FALSE(worksheet::isRunning());
     }
 }
 
 TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop) {
     DestroyWindow(window);
-    EXPECT_EQ(worksheet::displayLines, nullptr);
-    EXPECT_EQ(worksheet::historyLines, nullptr);
+    EXPECT_FALSE(worksheet::isRunning());
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
