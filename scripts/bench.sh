@@ -10,20 +10,22 @@ cd "$(dirname "$0")/.."
 parts=("$@")
 [ "${#parts[@]}" -gt 0 ] || parts=(engine bc window)
 
-build_bench() {
-    cmake --preset bench >/dev/null
-    cmake --build --preset bench >/dev/null
+build_bench() { # TARGET
+    cmake --build --preset bench --target "$1" >/dev/null
 }
 
 engine_benchmark() {
+    build_bench engine_bench
     build/bench/engine/bench/engine_bench --benchmark_min_time=1
 }
 
 bc_comparison() {
+    build_bench quorin
     bash worksheet/bench/compare-bc.sh build/bench/worksheet/cli/quorin
 }
 
 window_benchmark() {
+    build_bench heavy_lines
     cmake --preset mingw >/dev/null
     cmake --build --preset mingw --target QuorinUI worvane_probe worvane_spy >/dev/null
     local suite_dir="$PWD/build/window-bench"
@@ -40,7 +42,7 @@ window_benchmark() {
 }
 
 bash scripts/setup.sh
-build_bench
+cmake --preset bench >/dev/null
 for part in "${parts[@]}"; do
     case "$part" in
     engine) engine_benchmark ;;
