@@ -16,24 +16,28 @@ lines_file="$4"
 e2e_setup window-bench "$1" "$2" "$3"
 # The heaviest lines take seconds on a slow machine.
 probe_timeout_ms=60000
+# What the probe says, for when the window does not answer.
+probe_log="$failures_dir/window-bench.log"
+: >"$probe_log"
 
-# Prints the seconds the last timed line took.
-timed_line() { # LINE
-    probe time-line "$1" >/dev/null || fail "the window did not answer: ${1:0:60}"
+# Sets seconds to how long the window took to answer the line.
+time_line() { # LINE
+    probe time-line "$1" >>"$probe_log" || fail "the window did not answer: ${1:0:60}"
+    local microseconds
     read -r _ microseconds <<<"$probe_output"
-    awk -v us="$microseconds" 'BEGIN { printf "%.3f", us / 1e6 }'
+    seconds="$(awk -v us="$microseconds" 'BEGIN { printf "%.3f", us / 1e6 }')"
 }
 
 # time_set NAME HEAVY [SETUP...]: the best of the turns, and every turn.
 time_set() {
-    local name="$1" heavy="$2" turn setup best="" seconds all=()
+    local name="$1" heavy="$2" turn setup best="" all=()
     shift 2
     for ((turn = 1; turn <= turns; turn++)); do
-        start_program >/dev/null
+        start_program >>"$probe_log"
         for setup in "$@"; do
-            timed_line "$setup" >/dev/null
+            time_line "$setup"
         done
-        seconds="$(timed_line "$heavy")"
+        time_line "$heavy"
         all+=("$seconds")
         if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then
             best="$seconds"
@@ -54,7 +58,7 @@ flush_set() {
     setups=()
 }
 
-echo "Window under Wine, Return to answer on the sheet, best of $turns:"
+echo "Window under Wine, Return to answer on the sheet, best of $turns (probe log: $probe_log):"
 # On a descriptor of its own: the programs started in the loop read none of it.
 while IFS=$'\t' read -r -u 3 kind text; do
     case "$kind" in
