@@ -11,13 +11,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Plain -all would also hide a missing DLL.
 export WINEDEBUG="-all,err+module"
 
+# Raised whenever the preparation changes, so that older prefixes get it too.
+worvane_prefix_version=2
+
 worvane_prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.worvane-ready" ] && return 0
+    [ "$(cat "$WINEPREFIX/.worvane-ready" 2>/dev/null)" = "$worvane_prefix_version" ] && return 0
     mkdir -p "$WINEPREFIX"
     # Test programs started in parallel must not build the prefix twice.
     (
         flock 9
-        [ -f "$WINEPREFIX/.worvane-ready" ] && exit 0
+        [ "$(cat "$WINEPREFIX/.worvane-ready" 2>/dev/null)" = "$worvane_prefix_version" ] && exit 0
         echo "wine: preparing the prefix $WINEPREFIX (once)" >&2
         wineboot -i >/dev/null 2>&1 </dev/null
         # Unmanaged windows: without a window manager (Xvfb) managed dialogs lose
@@ -25,9 +28,46 @@ worvane_prepare_wine_prefix() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
         # A crash must end the process, not wait on a dialog.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+        worvane_install_fonts || exit 1
         wineserver -w
-        touch "$WINEPREFIX/.worvane-ready"
+        echo "$worvane_prefix_version" >"$WINEPREFIX/.worvane-ready"
     ) 9>"$WINEPREFIX/.worvane-lock"
+}
+
+# The about box asks for "ＭＳ Ｐゴシック"; without it Wine falls back on the
+# fixed-width IPAGothic, too wide for the box. IPAPGothic is made to the
+# proportional font's metrics. Caption buttons draw their glyphs with Marlett.
+worvane_install_fonts() {
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
+        >/dev/null 2>&1 </dev/null || return 1
+    local marlett
+    marlett="$(worvane_marlett_font)" || return 1
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+}
+
+# Prints the path of marlett.ttf, fetched once from the fonts-wine package
+# into the user's cache. Only this file is taken: the whole package replaces
+# the default fonts by bitmap fonts that draw kanji as boxes.
+worvane_marlett_font() {
+    local cache="${XDG_CACHE_HOME:-$HOME/.cache}/worvane"
+    local font="$cache/marlett.ttf"
+    if [ ! -s "$font" ]; then
+        mkdir -p "$cache"
+        local download
+        download="$(mktemp -d "$cache/fonts-wine.XXXXXX")"
+        if (cd "$download" && apt-get download -qq fonts-wine >/dev/null 2>&1) &&
+            dpkg -x "$download"/fonts-wine_*.deb "$download/files" &&
+            [ -s "$download/files/usr/share/wine/fonts/marlett.ttf" ]; then
+            mv "$download/files/usr/share/wine/fonts/marlett.ttf" "$font"
+        fi
+        rm -rf "$download"
+    fi
+    if [ ! -s "$font" ]; then
+        echo "wine: cannot take marlett.ttf from the fonts-wine package (apt-get download fonts-wine)" >&2
+        return 1
+    fi
+    echo "$font"
 }
 
 # A wineserver whose streams do not hold the caller's pipes open, lingering
@@ -41,4 +81,30 @@ worvane_start_wineserver() {
         wine cmd /c exit </dev/null >/dev/null 2>&1
     fi
     return 0
+}
+
+# A private Xvfb display for this shell, its number chosen by Xvfb itself;
+# sets DISPLAY. worvane_stop_display ends it.
+worvane_start_display() {
+    local number_file waited=0
+    number_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
+    worvane_xvfb_pid=$!
+    until [ -s "$number_file" ]; do
+        if ((waited >= 100)) || ! kill -0 "$worvane_xvfb_pid" 2>/dev/null; then
+            echo "wine: Xvfb did not start" >&2
+            rm -f "$number_file"
+            worvane_stop_display
+            return 1
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    export DISPLAY=":$(tr -d '\n' <"$number_file")"
+    rm -f "$number_file"
+}
+
+worvane_stop_display() {
+    [ -n "${worvane_xvfb_pid:-}" ] && kill "$worvane_xvfb_pid" 2>/dev/null
+    worvane_xvfb_pid=""
 }

@@ -16,28 +16,10 @@ if [ "${1:-}" = "--own-display" ]; then
 fi
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
-readonly display_wait_tenths=100
-
-start_own_display() {
-    number_file="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
-    xvfb_pid=$!
-    trap 'wineserver -k 2>/dev/null; kill "$xvfb_pid" 2>/dev/null; rm -f "$number_file"' EXIT
-    local waited=0
-    until [ -s "$number_file" ]; do
-        if ((waited >= display_wait_tenths)) || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            echo "wine-test: Xvfb did not start" >&2
-            exit 1
-        fi
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    export DISPLAY=":$(tr -d '\n' <"$number_file")"
-}
-
 worvane_prepare_wine_prefix
 if $own_display; then
-    start_own_display
+    worvane_start_display || exit 1
+    trap 'wineserver -k 2>/dev/null; worvane_stop_display' EXIT
 else
     # Windows that a console test might open have nowhere to go.
     unset DISPLAY

@@ -216,6 +216,7 @@ wait_for() {
 # The texts and identifiers of the menu and the dialogs.
 readonly menu_items="menu 40005:変数のｸﾘｱ|40006:ﾌｧｲﾙを開く...|40007:ﾊﾞｰｼﾞｮﾝ情報...|-|40004:終了"
 readonly about_caption="ﾊﾞｰｼﾞｮﾝ情報"
+readonly about_version="WorvaneVer1.01"
 readonly quit_caption="終了の確認"
 readonly quit_question="終了してよいですか？"
 readonly open_caption="開く"

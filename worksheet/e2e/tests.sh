@@ -154,7 +154,7 @@ test_about_box_closes_only_on_ok() {
     start_program
     start_spy
     choose_menu_item 3
-    check "the about box opens" expect-dialog "$about_caption" "WorvaneVer1.01" "OK"
+    check "the about box opens" expect-dialog "$about_caption" "$about_version" "OK"
     press Escape
     # Escape arrives as IDCANCEL, which the box leaves unhandled.
     expect_spied "command #32770 $id_cancel"
@@ -162,6 +162,24 @@ test_about_box_closes_only_on_ok() {
     click_button "$about_caption" "$id_ok"
     check "the about box closes" expect-no-dialog "$about_caption"
     expect_running
+}
+
+# The box's font must fit its texts: a wider fallback font cuts the version
+# text. The caption's close button needs Marlett for its glyph.
+test_about_box_shows_its_texts_whole() {
+    start_program
+    start_spy
+    choose_menu_item 3
+    check "the about box opens" expect-dialog "$about_caption" "$about_version"
+    local measured=" $about_version"
+    wait_for "the about box's texts are measured" grep -q -- "^text-extent .*$measured\$" "$spy_log"
+    local extent width
+    read -r _ extent width _ < <(grep -- "^text-extent .*$measured\$" "$spy_log" | tail -n 1)
+    ((extent <= width)) ||
+        fail "\"$about_version\" is $extent pixels wide in the dialog's font, its control only $width"
+    check "the caption's close button shows its glyph" expect-close-glyph "$about_caption"
+    click_button "$about_caption" "$id_ok"
+    check "the about box closes" expect-no-dialog "$about_caption"
 }
 
 test_close_icon_asks_before_quitting() {

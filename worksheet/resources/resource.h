@@ -13,6 +13,10 @@
 // Dialogs
 #define IDD_ABOUT 106
 
+// Strings
+#define IDS_QUIT_QUESTION 1
+#define IDS_QUIT_CAPTION 2
+
 // Menu commands
 #define IDM_EXIT 40004
 #define IDM_CLEAR_VARIABLES 40005

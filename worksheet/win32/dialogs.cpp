@@ -1,4 +1,3 @@
-// The texts here are compiled to Shift-JIS for the ANSI functions.
 #include "dialogs.h"
 
 #include "resource.h"
@@ -17,6 +16,15 @@ constexpr DWORD openFileNameSize = 76;
 static_assert(openFileNameSize ==
               offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName));
 constexpr int fileNameBytes = 1024;
+// Room for the longest text of the string table in Shift-JIS.
+constexpr int resourceTextBytes = 256;
+
+// A text of the string table in the ANSI code page.
+std::string resourceText(UINT id) {
+    char text[resourceTextBytes] = "";
+    LoadStringA(globals.programInstance, id, text, sizeof text);
+    return text;
+}
 } // namespace
 
 // Only the OK button closes the box: Escape and the close button send
@@ -30,11 +38,13 @@ INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 }
 
 void showAboutBox(HWND owner) {
-    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutBoxProc, 0);
+    DialogBoxParamA(globals.programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutBoxProc, 0);
 }
 
 bool confirmQuit(HWND owner) {
-    return MessageBoxA(owner, "終了してよいですか？", "終了の確認", MB_YESNO | MB_ICONQUESTION) ==
+    const std::string question = resourceText(IDS_QUIT_QUESTION);
+    const std::string caption = resourceText(IDS_QUIT_CAPTION);
+    return MessageBoxA(owner, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) ==
            IDYES;
 }
 

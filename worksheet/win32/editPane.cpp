@@ -13,9 +13,6 @@ namespace {
 constexpr DWORD editPaneStyle = 0x508000C4;
 // Tells the system the key was handled.
 constexpr LRESULT keySwallowed = 1;
-
-WNDPROC previousEditPaneProc = nullptr;
-
 // The window may be destroyed by a message dispatched during key handling;
 // the worksheet has stopped then and the key handling must not touch it.
 bool worksheetEnded() {
@@ -31,7 +28,8 @@ LRESULT runTypedLine(HWND pane) {
     if (worksheetEnded()) return 0;
     worksheet::handleLine(line);
     redrawSheet();
-    return CallWindowProcA(previousEditPaneProc, pane, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    return CallWindowProcA(globals.previousEditPaneProc, pane, WM_SETTEXT, 0,
+                           reinterpret_cast<LPARAM>(""));
 }
 
 // Shows a recalled line in the pane with the caret at its end; without one
@@ -42,24 +40,25 @@ LRESULT showRecalledLine(HWND pane, const char* line) {
     const WPARAM end = std::strlen(line);
     pumpOneMessage();
     if (worksheetEnded()) return 0;
-    return CallWindowProcA(previousEditPaneProc, pane, EM_SETSEL, end, static_cast<LPARAM>(end));
+    return CallWindowProcA(globals.previousEditPaneProc, pane, EM_SETSEL, end,
+                           static_cast<LPARAM>(end));
 }
 
 } // namespace
 
 HWND createEditPane(HWND owner) {
-    const RECT place = layoutFace(windowWidth, windowHeight).editPane;
+    const RECT place = layoutFace(globals.windowWidth, globals.windowHeight).editPane;
     const HWND pane = CreateWindowExA(0, "EDIT", nullptr, editPaneStyle, place.left, place.top,
                                       place.right - place.left, place.bottom - place.top, owner,
-                                      nullptr, programInstance, nullptr);
+                                      nullptr, globals.programInstance, nullptr);
     SendMessageA(pane, EM_LIMITTEXT, worksheet::longestLine, 0);
-    previousEditPaneProc = reinterpret_cast<WNDPROC>(
+    globals.previousEditPaneProc = reinterpret_cast<WNDPROC>(
         SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(editPaneProc)));
     return pane;
 }
 
 void restoreEditPane(HWND pane) {
-    SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(previousEditPaneProc));
+    SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(globals.previousEditPaneProc));
 }
 
 LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,7 +74,7 @@ LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
             return keySwallowed;
         }
     }
-    return CallWindowProcA(previousEditPaneProc, pane, message, wParam, lParam);
+    return CallWindowProcA(globals.previousEditPaneProc, pane, message, wParam, lParam);
 }
 
 void pumpOneMessage() {

@@ -8,23 +8,24 @@ constexpr int rulingSpacing = 5;
 constexpr int iconSize = 20;
 
 void fillGrey(int width, int height) {
-    SelectObject(offscreenDC, GetStockObject(GRAY_BRUSH));
-    PatBlt(offscreenDC, 0, 0, width, height, PATCOPY);
+    SelectObject(globals.offscreenDC, GetStockObject(GRAY_BRUSH));
+    PatBlt(globals.offscreenDC, 0, 0, width, height, PATCOPY);
 }
 
 // Black lines across the whole screen width, from the top down to height.
 void drawRulings(int height) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const HGDIOBJ previousPen = SelectObject(offscreenDC, GetStockObject(BLACK_PEN));
+    const HGDIOBJ previousPen = SelectObject(globals.offscreenDC, GetStockObject(BLACK_PEN));
     for (int y = 0; y < height; y += rulingSpacing) {
-        MoveToEx(offscreenDC, 0, y, nullptr);
-        LineTo(offscreenDC, screenWidth, y);
+        MoveToEx(globals.offscreenDC, 0, y, nullptr);
+        LineTo(globals.offscreenDC, screenWidth, y);
     }
-    SelectObject(offscreenDC, previousPen);
+    SelectObject(globals.offscreenDC, previousPen);
 }
 
 void drawIcon(HICON icon, const RECT& where) {
-    DrawIconEx(offscreenDC, where.left, where.top, icon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(globals.offscreenDC, where.left, where.top, icon, iconSize, iconSize, 0, nullptr,
+               DI_NORMAL);
 }
 
 } // namespace
@@ -33,8 +34,8 @@ void createOffscreenBitmap(HWND window) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const HDC windowDC = GetDC(window);
-    offscreenDC = CreateCompatibleDC(windowDC);
-    SelectObject(offscreenDC, CreateCompatibleBitmap(windowDC, screenWidth, screenHeight));
+    globals.offscreenDC = CreateCompatibleDC(windowDC);
+    SelectObject(globals.offscreenDC, CreateCompatibleBitmap(windowDC, screenWidth, screenHeight));
     ReleaseDC(window, windowDC);
 }
 
@@ -42,14 +43,15 @@ void paintNewFace() {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     fillGrey(GetSystemMetrics(SM_CXSCREEN), screenHeight);
     drawRulings(screenHeight);
-    FillRect(offscreenDC, &gripRect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    drawIcon(gripIcon, gripRect);
-    drawIcon(closeIcon, closeRect);
+    FillRect(globals.offscreenDC, &globals.gripRect,
+             static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    drawIcon(globals.gripIcon, globals.gripRect);
+    drawIcon(globals.closeIcon, globals.closeRect);
 }
 
 void repaintFace() {
-    fillGrey(windowWidth, windowHeight);
-    drawRulings(windowHeight);
-    drawIcon(gripIcon, gripRect);
-    drawIcon(closeIcon, closeRect);
+    fillGrey(globals.windowWidth, globals.windowHeight);
+    drawRulings(globals.windowHeight);
+    drawIcon(globals.gripIcon, globals.gripRect);
+    drawIcon(globals.closeIcon, globals.closeRect);
 }

@@ -19,16 +19,16 @@ namespace {
 constexpr int heightLimitMargin = 170;
 
 LRESULT onCreate(HWND window) {
-    worksheetWindow = window;
+    globals.worksheetWindow = window;
     applyLayout();
     createOffscreenBitmap(window);
     paintNewFace();
-    GetWindowRect(window, &windowRect);
-    SetWindowRgn(window, createFaceRegion(windowWidth, windowHeight), TRUE);
-    popupMenu = GetSubMenu(GetMenu(window), 0);
-    editPane = createEditPane(window);
-    heightLimit = startWorksheet() + heightLimitMargin;
-    SetWindowTextA(editPane, "");
+    GetWindowRect(window, &globals.windowRect);
+    SetWindowRgn(window, createFaceRegion(globals.windowWidth, globals.windowHeight), TRUE);
+    globals.popupMenu = GetSubMenu(GetMenu(window), 0);
+    globals.editPane = createEditPane(window);
+    globals.heightLimit = startWorksheet() + heightLimitMargin;
+    SetWindowTextA(globals.editPane, "");
     redrawSheet();
     return 0;
 }
@@ -38,7 +38,7 @@ LRESULT onPaint(HWND window) {
     const HDC windowDC = BeginPaint(window, &paint);
     const RECT& dirty = paint.rcPaint;
     BitBlt(windowDC, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-           offscreenDC, dirty.left, dirty.top, SRCCOPY);
+           globals.offscreenDC, dirty.left, dirty.top, SRCCOPY);
     EndPaint(window, &paint);
     return 0;
 }
@@ -48,19 +48,19 @@ POINT clientPoint(LPARAM position) {
 }
 
 LRESULT onLeftButtonDown(HWND window, LPARAM position) {
-    lastPoint = clientPoint(position);
-    if (PtInRect(&closeRect, lastPoint) && confirmQuit(window)) {
+    globals.lastPoint = clientPoint(position);
+    if (PtInRect(&globals.closeRect, globals.lastPoint) && confirmQuit(window)) {
         DestroyWindow(window);
         return 0;
     }
-    ClientToScreen(window, &lastPoint);
+    ClientToScreen(window, &globals.lastPoint);
     return 0;
 }
 
 LRESULT onRightButtonDown(HWND window, LPARAM position) {
     POINT screen = clientPoint(position);
     ClientToScreen(window, &screen);
-    TrackPopupMenu(popupMenu, 0, screen.x, screen.y, 0, window, nullptr);
+    TrackPopupMenu(globals.popupMenu, 0, screen.x, screen.y, 0, window, nullptr);
     return 0;
 }
 
@@ -87,7 +87,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT onDestroy(HWND window) {
     SetWindowRgn(window, nullptr, FALSE);
     worksheet::stopEngine();
-    restoreEditPane(editPane);
+    restoreEditPane(globals.editPane);
     PostQuitMessage(0);
     return 0;
 }

@@ -19,8 +19,8 @@ bool registerWorksheetClass() {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = mainWindowProc;
-    windowClass.hInstance = programInstance;
-    windowClass.hIcon = LoadIconA(programInstance, MAKEINTRESOURCEA(IDI_WORKSHEET));
+    windowClass.hInstance = globals.programInstance;
+    windowClass.hIcon = LoadIconA(globals.programInstance, MAKEINTRESOURCEA(IDI_WORKSHEET));
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -32,17 +32,17 @@ bool registerWorksheetClass() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    programInstance = instance;
+    globals.programInstance = instance;
     discardStandardOutput();
     // Loaded at its own size: the face shows it 20 by 20, unscaled.
-    gripIcon =
+    globals.gripIcon =
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
-    closeIcon = LoadIconA(nullptr, IDI_HAND);
+    globals.closeIcon = LoadIconA(nullptr, IDI_HAND);
     if (!registerWorksheetClass()) return 0;
     // WM_CREATE runs inside this call and sets up everything else.
     const HWND window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_VISIBLE | WS_DLGFRAME,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, windowWidth, windowHeight,
-                                        nullptr, nullptr, instance, nullptr);
+                                        CW_USEDEFAULT, CW_USEDEFAULT, globals.windowWidth,
+                                        globals.windowHeight, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     MSG message = {};

@@ -1,5 +1,4 @@
-// Drawing the sheet's texts. Shared with the end-to-end tests' probe, which
-// draws the texts it expects with this very code.
+// Drawing the sheet's texts into a device context.
 #ifndef QUORIN_SHEET_PAINTER_H
 #define QUORIN_SHEET_PAINTER_H
 

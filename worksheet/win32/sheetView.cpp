@@ -6,13 +6,14 @@
 
 int startWorksheet() {
     worksheet::startEngine();
-    lineHeight = readLineHeight(offscreenDC);
-    return worksheet::ringSlots * lineHeight;
+    globals.lineHeight = readLineHeight(globals.offscreenDC);
+    return worksheet::ringSlots * globals.lineHeight;
 }
 
 void redrawSheet() {
     const char* texts[worksheet::maxVisibleTexts];
-    const int count = worksheet::visibleTexts(sheetRect.bottom - sheetRect.top, lineHeight, texts);
-    paintSheet(offscreenDC, sheetRect, lineHeight, texts, count);
-    InvalidateRect(worksheetWindow, &sheetRect, TRUE);
+    const int count = worksheet::visibleTexts(globals.sheetRect.bottom - globals.sheetRect.top,
+                                              globals.lineHeight, texts);
+    paintSheet(globals.offscreenDC, globals.sheetRect, globals.lineHeight, texts, count);
+    InvalidateRect(globals.worksheetWindow, &globals.sheetRect, TRUE);
 }

@@ -1,5 +1,6 @@
-// The worksheet window's program-wide state: one window per run, so plain
-// globals, as its message handlers share them.
+// The worksheet window's program-wide state in one structure: one window
+// per run, whose message handlers all share it. Every use reads
+// globals.name, so that it cannot be taken for a local.
 #ifndef QUORIN_WINDOW_STATE_H
 #define QUORIN_WINDOW_STATE_H
 
@@ -7,35 +8,44 @@
 
 inline constexpr int startWidth = 500;
 inline constexpr int startHeight = 400;
+// Until the off-screen bitmap's font tells otherwise.
+inline constexpr int defaultLineHeight = 20;
 
-extern HINSTANCE programInstance;
-extern HWND worksheetWindow;
+struct worksheetGlobals {
+    HINSTANCE programInstance = nullptr;
+    HWND worksheetWindow = nullptr;
 
-extern int windowWidth;
-extern int windowHeight;
-// Screen position of the window; only left and top are kept up to date.
-extern RECT windowRect;
-// Tallest allowed window: the sheet then shows 29 texts.
-extern int heightLimit;
+    int windowWidth = startWidth;
+    int windowHeight = startHeight;
+    // Screen position of the window; only left and top are kept up to date.
+    RECT windowRect = {};
+    // Tallest allowed window: the sheet then shows 29 texts.
+    int heightLimit = 0;
 
-// Parts of the face, in client coordinates.
-extern RECT sheetRect;
-extern RECT closeRect;
-extern RECT gripRect;
+    // Parts of the face, in client coordinates.
+    RECT sheetRect = {};
+    RECT closeRect = {};
+    RECT gripRect = {};
 
-// Pointer position at the previous step of a drag, in screen coordinates.
-extern POINT lastPoint;
+    // Pointer position at the previous step of a drag, in screen coordinates.
+    POINT lastPoint = {};
 
-// A screen-sized bitmap holding everything the window shows.
-extern HDC offscreenDC;
-extern int lineHeight;
+    // A screen-sized bitmap holding everything the window shows.
+    HDC offscreenDC = nullptr;
+    int lineHeight = defaultLineHeight;
 
-extern HICON gripIcon;
-extern HICON closeIcon;
-extern HMENU popupMenu;
-extern HWND editPane;
+    HICON gripIcon = nullptr;
+    HICON closeIcon = nullptr;
+    HMENU popupMenu = nullptr;
+    HWND editPane = nullptr;
+    // The pane's procedure before it was subclassed: it gets every message
+    // the pane's own procedure leaves, and the pane gets it back at the end.
+    WNDPROC previousEditPaneProc = nullptr;
+};
 
-// Sets sheetRect, closeRect and gripRect for windowWidth and windowHeight.
+extern worksheetGlobals globals;
+
+// Sets the sheet, close and grip rectangles for the window's size.
 void applyLayout();
 
 #endif

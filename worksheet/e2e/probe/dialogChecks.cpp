@@ -1,10 +1,12 @@
 #include "dialogChecks.h"
 
+#include "pixelImage.h"
 #include "polling.h"
 #include "probeOutput.h"
 #include "targetWindows.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +33,71 @@ void printControls(HWND dialog) {
         label += std::to_string(GetDlgCtrlID(control));
         printText(label, windowText(control));
     }
+}
+
+bool marlettInstalled() {
+    LOGFONTA wanted{};
+    wanted.lfHeight = -16;
+    wanted.lfCharSet = SYMBOL_CHARSET;
+    std::strcpy(wanted.lfFaceName, "Marlett");
+    HFONT font = CreateFontIndirectA(&wanted);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previousFont = SelectObject(dc, font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, previousFont);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return std::strcmp(face, "Marlett") == 0;
+}
+
+pixelImage drawnCloseButton(SIZE size) {
+    memoryCanvas canvas(size.cx, size.cy);
+    RECT button{0, 0, size.cx, size.cy};
+    DrawFrameControl(canvas.dc(), &button, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    return canvas.read();
+}
+
+bool showsAt(const pixelImage& screen, const pixelImage& part, int left, int top) {
+    for (int y = 0; y < part.height; ++y) {
+        for (int x = 0; x < part.width; ++x) {
+            if (screen.at(left + x, top + y) != part.at(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool contains(const pixelImage& screen, const pixelImage& part) {
+    for (int top = 0; top + part.height <= screen.height; ++top) {
+        for (int left = 0; left + part.width <= screen.width; ++left) {
+            if (showsAt(screen, part, left, top)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The caption's buttons stand in its band, each a little smaller than the
+// caption's button size; the exact inset is the system's, so a few sizes
+// around it are tried.
+bool captionShowsCloseButton(HWND dialog) {
+    RECT band{};
+    GetWindowRect(dialog, &band);
+    band.bottom = band.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) + 2;
+    const pixelImage screen = captureScreen(band);
+    const int buttonWidth = GetSystemMetrics(SM_CXSIZE);
+    const int buttonHeight = GetSystemMetrics(SM_CYSIZE);
+    for (int width = buttonWidth - 3; width <= buttonWidth; ++width) {
+        for (int height = buttonHeight - 5; height <= buttonHeight - 1; ++height) {
+            if (contains(screen, drawnCloseButton({width, height}))) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -82,6 +149,23 @@ int printButton(const probeOptions& options) {
     RECT rect{};
     GetWindowRect(button, &rect);
     printNumbers("button", {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    return 0;
+}
+
+int expectCloseGlyph(const probeOptions& options) {
+    if (options.arguments.size() != 1) {
+        return failWith("usage: expect-close-glyph CAPTION");
+    }
+    if (!marlettInstalled()) {
+        return failWith("no Marlett font: caption buttons draw letters instead of their glyphs");
+    }
+    const bool shown = pollUntil(options.timeoutMs, [&] {
+        HWND dialog = findWorksheetDialog(options.arguments[0]);
+        return dialog && captionShowsCloseButton(dialog);
+    });
+    if (!shown) {
+        return failWith("the caption shows no close button as the system draws it");
+    }
     return 0;
 }
 

@@ -13,6 +13,10 @@ int expectDialog(const probeOptions& options);
 int expectNoDialog(const probeOptions& options);
 // button CAPTION ID: prints "button X Y", the screen centre of control ID.
 int printButton(const probeOptions& options);
+// expect-close-glyph CAPTION: the dialog's caption shows the close button
+// as the system draws it, and the system draws its glyph with Marlett
+// (without it another font draws the letter "r").
+int expectCloseGlyph(const probeOptions& options);
 // expect-popup: prints "popup X Y W H" once a popup menu is open.
 int expectPopup(const probeOptions& options);
 // expect-no-popup

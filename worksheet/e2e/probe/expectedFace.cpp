@@ -1,10 +1,9 @@
 #include "expectedFace.h"
 
-#include "sheetPainter.h"
-
 namespace {
 
 constexpr int gripIconResource = 104;
+constexpr int fallbackLineHeight = 20;
 
 void drawRuledFace(HDC dc, const faceParts& face) {
     const RECT whole{0, 0, face.width, face.height};
@@ -29,6 +28,27 @@ void drawIcons(HDC dc, const faceParts& face, gripBackground grip, const program
                DI_NORMAL);
 }
 
+int lineHeightOf(HDC dc) {
+    TEXTMETRICA metrics;
+    return GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : fallbackLineHeight;
+}
+
+// The texts one line height apart from the sheet's top, indented, on white,
+// and nothing of them outside the sheet.
+void drawSheet(HDC dc, const RECT& sheet, int lineHeight, const std::vector<std::string>& texts) {
+    FillRect(dc, &sheet, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HRGN clip = CreateRectRgnIndirect(&sheet);
+    SelectClipRgn(dc, clip);
+    int top = sheet.top;
+    for (const auto& text : texts) {
+        TextOutA(dc, sheet.left + sheetTextIndent, top, text.c_str(),
+                 static_cast<int>(text.size()));
+        top += lineHeight;
+    }
+    SelectClipRgn(dc, nullptr);
+    DeleteObject(clip);
+}
+
 } // namespace
 
 programIcons loadProgramIcons(const std::string& programPath) {
@@ -43,7 +63,7 @@ programIcons loadProgramIcons(const std::string& programPath) {
 
 int sheetLineHeight() {
     memoryCanvas canvas(1, 1);
-    return readLineHeight(canvas.dc());
+    return lineHeightOf(canvas.dc());
 }
 
 int visibleTextCount(const faceParts& face, int lineHeight) {
@@ -67,14 +87,8 @@ pixelImage renderExpectedFace(const faceParts& face, const std::vector<std::stri
     drawRuledFace(canvas.dc(), face);
     drawIcons(canvas.dc(), face, grip, icons);
 
-    const int lineHeight = readLineHeight(canvas.dc());
-    const std::vector<std::string> texts =
-        visibleTexts(shownTexts, visibleTextCount(face, lineHeight));
-    std::vector<const char*> textPointers;
-    for (const auto& text : texts) {
-        textPointers.push_back(text.c_str());
-    }
-    paintSheet(canvas.dc(), face.sheet(), lineHeight, textPointers.data(),
-               static_cast<int>(textPointers.size()));
+    const int lineHeight = lineHeightOf(canvas.dc());
+    drawSheet(canvas.dc(), face.sheet(), lineHeight,
+              visibleTexts(shownTexts, visibleTextCount(face, lineHeight)));
     return canvas.read();
 }

@@ -1,5 +1,6 @@
-// The face the worksheet should show, drawn with the program's own sheet
-// painter into a memory canvas like its off-screen bitmap.
+// The face the worksheet should show, drawn from the layout's numbers into a
+// memory canvas like its off-screen bitmap, with none of the program's own
+// drawing code, so that a fault in that code shows as a difference.
 #ifndef WORVANE_PROBE_EXPECTED_FACE_H
 #define WORVANE_PROBE_EXPECTED_FACE_H
 

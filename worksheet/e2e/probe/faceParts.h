@@ -23,5 +23,7 @@ struct faceParts {
 
 inline constexpr int iconSize = 20;
 inline constexpr int rulingSpacing = 5;
+// Texts start this far right of the sheet's left edge.
+inline constexpr int sheetTextIndent = 5;
 
 #endif

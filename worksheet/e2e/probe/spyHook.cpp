@@ -5,6 +5,12 @@
 //                       joined by "|"; read here because another process
 //                       cannot read a menu under Wine
 //   command <class> <id>  a WM_COMMAND sent to a window of that class
+//   text-extent <extent> <width> <text>
+//                       for each static text of a dialog that has just been
+//                       set up (WM_INITDIALOG): how wide its text is in the
+//                       control's own font, and how wide the control is, in
+//                       pixels; measured here because a font belongs to its
+//                       process
 // Texts are written in UTF-8.
 #include "ansiText.h"
 #include "spyLog.h"
@@ -84,6 +90,36 @@ void logCommand(HWND window, WPARAM wParam) {
     appendLine(line);
 }
 
+bool isStaticText(HWND control) {
+    char name[16] = {};
+    GetClassNameA(control, name, sizeof name);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    return lstrcmpiA(name, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+}
+
+void logTextExtent(HWND control) {
+    char text[256] = {};
+    const int length = GetWindowTextA(control, text, sizeof text);
+    HDC dc = GetDC(control);
+    const HGDIOBJ previousFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    SelectObject(dc, previousFont);
+    ReleaseDC(control, dc);
+    RECT client{};
+    GetClientRect(control, &client);
+    appendLine("text-extent " + std::to_string(extent.cx) + ' ' + std::to_string(client.right) +
+               ' ' + ansiToUtf8(text));
+}
+
+BOOL CALLBACK logStaticText(HWND control, LPARAM) {
+    if (isStaticText(control)) {
+        logTextExtent(control);
+    }
+    return TRUE;
+}
+
 } // namespace
 
 LRESULT CALLBACK spyCallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
@@ -93,6 +129,8 @@ LRESULT CALLBACK spyCallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
             logMenu(reinterpret_cast<HMENU>(message->wParam));
         } else if (message->message == WM_COMMAND) {
             logCommand(message->hwnd, message->wParam);
+        } else if (message->message == WM_INITDIALOG) {
+            EnumChildWindows(message->hwnd, logStaticText, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

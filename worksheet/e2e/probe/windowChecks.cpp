@@ -74,6 +74,22 @@ int expectPicture(const probeOptions& options, Area area, bool checkOutside) {
     return held ? 0 : 1;
 }
 
+// False while the pane's thread is busy and does not answer in time.
+bool paneIsEmpty(HWND pane) {
+    constexpr UINT busyWaitMs = 100;
+    DWORD_PTR length = 0;
+    return SendMessageTimeoutA(pane, WM_GETTEXTLENGTH, 0, 0, 0, busyWaitMs, &length) != 0 &&
+           length == 0;
+}
+
+long microsecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<long>((now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
+}
+
 } // namespace
 
 int printWindow(const probeOptions& options) {
@@ -172,5 +188,40 @@ int expectGone(const probeOptions& options) {
     if (!held) {
         return failWith("the worksheet window is still there");
     }
+    return 0;
+}
+
+int closeWorksheet(const probeOptions& options) {
+    HWND worksheet = waitForWorksheet(options.timeoutMs);
+    if (!worksheet || !PostMessageA(worksheet, WM_CLOSE, 0, 0)) {
+        return failWith("no worksheet window to close");
+    }
+    return 0;
+}
+
+int timeLine(const probeOptions& options) {
+    if (options.arguments.size() != 1) {
+        return failWith("usage: time-line LINE");
+    }
+    HWND worksheet = waitForWorksheet(options.timeoutMs);
+    HWND pane = worksheet ? findEditPane(worksheet) : nullptr;
+    if (!pane || !setWindowText(pane, options.arguments[0])) {
+        return failWith("cannot put the line into the edit pane");
+    }
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    // The key handling takes the character message from the queue itself.
+    PostMessageA(pane, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(pane, WM_CHAR, '\r', 1);
+    constexpr DWORD answerPollMs = 2;
+    long elapsed = 0;
+    while (!paneIsEmpty(pane)) {
+        elapsed = microsecondsSince(start);
+        if (elapsed > static_cast<long>(options.timeoutMs) * 1000) {
+            return failWith("the line was not answered in time");
+        }
+        Sleep(answerPollMs);
+    }
+    printNumbers("answered-us", {microsecondsSince(start)});
     return 0;
 }

@@ -23,5 +23,12 @@ int expectSheet(const probeOptions& options);
 int expectFace(const probeOptions& options);
 // expect-gone: the worksheet window no longer exists.
 int expectGone(const probeOptions& options);
+// close: asks the worksheet window to close, as Alt+F4 does.
+int closeWorksheet(const probeOptions& options);
+
+// time-line LINE: puts the line into the edit pane, sends it Return as the
+// keyboard does, and prints "answered-us N", the microseconds until the pane
+// is cleared, which happens once the answer is on the sheet.
+int timeLine(const probeOptions& options);
 
 #endif

@@ -1,7 +1,7 @@
 // The program's resources as the system loads them: the menu, the about box
-// template and the icons, all Japanese. This file is compiled to Shift-JIS
-// like the program, so its narrow texts compare with what the ANSI
-// functions return.
+// template, the string table and the icons, all Japanese. Expected texts
+// are wide literals; what the ANSI functions return is compared with their
+// Shift-JIS form.
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,18 @@ const void* japaneseResource(LPCSTR type, int id) {
     return found ? LockResource(LoadResource(nullptr, found)) : nullptr;
 }
 
+constexpr UINT shiftJisCodePage = 932;
+
+std::string shiftJis(const std::wstring& text) {
+    const int bytes =
+        WideCharToMultiByte(shiftJisCodePage, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string converted(bytes, '\0');
+    WideCharToMultiByte(shiftJisCodePage, 0, text.c_str(), -1, converted.data(), bytes, nullptr,
+                        nullptr);
+    converted.resize(bytes - 1);
+    return converted;
+}
+
 TEST(resourcesTest, theAnsiCodePageIsJapanese) {
     // Everything below reads Shift-JIS texts; under Wine that needs the locale.
     ASSERT_EQ(GetACP(), 932u);
@@ -30,6 +42,8 @@ TEST(resourcesTest, allResourcesAreJapanese) {
     EXPECT_NE(japaneseResource(RT_DIALOG, IDD_ABOUT), nullptr);
     EXPECT_NE(japaneseResource(RT_GROUP_ICON, IDI_WORKSHEET), nullptr);
     EXPECT_NE(japaneseResource(RT_GROUP_ICON, IDI_GRIP), nullptr);
+    // Strings come in blocks of 16; block n holds the identifiers 16(n-1) on.
+    EXPECT_NE(japaneseResource(RT_STRING, IDS_QUIT_QUESTION / 16 + 1), nullptr);
 }
 
 std::string menuText(HMENU menu, UINT position) {
@@ -47,24 +61,40 @@ TEST(resourcesTest, theMenuHasOnePopupWithFiveEntriesInOrder) {
     const HMENU popup = GetSubMenu(menu, 0);
     const struct {
         UINT id;
-        const char* text;
+        const wchar_t* text;
     } entries[] = {
-        {IDM_CLEAR_VARIABLES, "変数のｸﾘｱ"},
-        {IDM_OPEN_FILE, "ﾌｧｲﾙを開く..."},
-        {IDM_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報..."},
-        {0, ""},
-        {IDM_EXIT, "終了"},
+        {IDM_CLEAR_VARIABLES, L"変数のｸﾘｱ"},
+        {IDM_OPEN_FILE, L"ﾌｧｲﾙを開く..."},
+        {IDM_ABOUT, L"ﾊﾞｰｼﾞｮﾝ情報..."},
+        {0, L""},
+        {IDM_EXIT, L"終了"},
     };
     ASSERT_EQ(GetMenuItemCount(popup), 5);
     for (UINT position = 0; position < 5; ++position) {
         SCOPED_TRACE("entry " + std::to_string(position + 1));
         EXPECT_EQ(GetMenuItemID(popup, position), entries[position].id);
-        EXPECT_EQ(menuText(popup, position), entries[position].text);
+        EXPECT_EQ(menuText(popup, position), shiftJis(entries[position].text));
     }
     EXPECT_TRUE(GetMenuState(popup, 3, MF_BYPOSITION) & MF_SEPARATOR);
     // Half-width katakana are single bytes in Shift-JIS.
-    EXPECT_EQ(std::strlen(entries[0].text), 9u);
+    EXPECT_EQ(menuText(popup, 0).size(), 9u);
     DestroyMenu(menu);
+}
+
+TEST(resourcesTest, theQuitQuestionComesFromTheStringTable) {
+    const struct {
+        UINT id;
+        const wchar_t* text;
+    } strings[] = {
+        {IDS_QUIT_QUESTION, L"終了してよいですか？"},
+        {IDS_QUIT_CAPTION, L"終了の確認"},
+    };
+    for (const auto& expected : strings) {
+        SCOPED_TRACE("string " + std::to_string(expected.id));
+        char text[64] = "";
+        EXPECT_GT(LoadStringA(GetModuleHandleA(nullptr), expected.id, text, sizeof text), 0);
+        EXPECT_EQ(std::string(text), shiftJis(expected.text));
+    }
 }
 
 // Reads a DIALOG (not DIALOGEX) template: fixed headers, then texts that are

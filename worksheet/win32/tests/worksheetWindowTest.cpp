@@ -24,7 +24,7 @@ void collectText(const char* text, std::size_t length, worksheet::textKind) {
 class worksheetWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        programInstance = GetModuleHandleA(nullptr);
+        globals.programInstance = GetModuleHandleA(nullptr);
         worksheet::setLineObserver(collectText);
         registerClassOnce();
         createWindow();
@@ -39,10 +39,11 @@ class worksheetWindowTest : public testing::Test {
     void createWindow() {
         dropQueuedMessages();
         shownTexts.clear();
-        windowWidth = startWidth;
-        windowHeight = startHeight;
-        window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_DLGFRAME, 0, 0, windowWidth,
-                                 windowHeight, nullptr, nullptr, programInstance, nullptr);
+        globals.windowWidth = startWidth;
+        globals.windowHeight = startHeight;
+        window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_DLGFRAME, 0, 0,
+                                 globals.windowWidth, globals.windowHeight, nullptr, nullptr,
+                                 globals.programInstance, nullptr);
         ASSERT_NE(window, nullptr);
     }
 
@@ -57,7 +58,7 @@ class worksheetWindowTest : public testing::Test {
         WNDCLASSEXA windowClass = {};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = mainWindowProc;
-        windowClass.hInstance = programInstance;
+        windowClass.hInstance = globals.programInstance;
         windowClass.lpszClassName = worksheetClassName;
         static const bool registered = RegisterClassExA(&windowClass) != 0;
         ASSERT_TRUE(registered);
@@ -66,23 +67,23 @@ class worksheetWindowTest : public testing::Test {
     // Return as the user presses it: the key message, and queued behind it
     // the character message that pumpOneMessage takes.
     LRESULT typeLine(const char* text) {
-        SetWindowTextA(editPane, text);
-        PostMessageA(editPane, WM_CHAR, '\r', 0);
-        return SendMessageA(editPane, WM_KEYDOWN, VK_RETURN, 0);
+        SetWindowTextA(globals.editPane, text);
+        PostMessageA(globals.editPane, WM_CHAR, '\r', 0);
+        return SendMessageA(globals.editPane, WM_KEYDOWN, VK_RETURN, 0);
     }
 
     // Up or Down, with a message queued for the key handling to take; a
     // swallowed key leaves it, and it is dropped.
     LRESULT pressKey(WPARAM key) {
-        PostMessageA(editPane, WM_NULL, 0, 0);
-        const LRESULT result = SendMessageA(editPane, WM_KEYDOWN, key, 0);
+        PostMessageA(globals.editPane, WM_NULL, 0, 0);
+        const LRESULT result = SendMessageA(globals.editPane, WM_KEYDOWN, key, 0);
         dropQueuedMessages();
         return result;
     }
 
     static std::string paneText() {
         char text[worksheet::slotBytes] = "";
-        GetWindowTextA(editPane, text, sizeof text);
+        GetWindowTextA(globals.editPane, text, sizeof text);
         return text;
     }
 
@@ -99,10 +100,10 @@ class worksheetWindowTest : public testing::Test {
     // Drags the grip in small steps, as a real drag does, until the pointer
     // leaves it (the grip stops following) or the steps run out.
     void dragGrip(int dx, int dy, int steps) {
-        POINT pointer = {(gripRect.left + gripRect.right) / 2,
-                         (gripRect.top + gripRect.bottom) / 2};
+        POINT pointer = {(globals.gripRect.left + globals.gripRect.right) / 2,
+                         (globals.gripRect.top + globals.gripRect.bottom) / 2};
         pressLeftButton(pointer);
-        for (int step = 0; step < steps && PtInRect(&gripRect, pointer); ++step) {
+        for (int step = 0; step < steps && PtInRect(&globals.gripRect, pointer); ++step) {
             pointer.x += dx;
             pointer.y += dy;
             dragTo(pointer);
@@ -115,13 +116,13 @@ class worksheetWindowTest : public testing::Test {
 using strings = std::vector<std::string>;
 
 TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit) {
-    EXPECT_EQ(worksheetWindow, window);
-    EXPECT_GT(lineHeight, 0);
-    EXPECT_EQ(heightLimit, 30 * lineHeight + 170);
-    ASSERT_NE(editPane, nullptr);
-    EXPECT_EQ(GetParent(editPane), window);
-    EXPECT_EQ(GetWindowLongA(editPane, GWL_WNDPROC), reinterpret_cast<LONG>(editPaneProc));
-    EXPECT_EQ(SendMessageA(editPane, EM_GETLIMITTEXT, 0, 0), 2047);
+    EXPECT_EQ(globals.worksheetWindow, window);
+    EXPECT_GT(globals.lineHeight, 0);
+    EXPECT_EQ(globals.heightLimit, 30 * globals.lineHeight + 170);
+    ASSERT_NE(globals.editPane, nullptr);
+    EXPECT_EQ(GetParent(globals.editPane), window);
+    EXPECT_EQ(GetWindowLongA(globals.editPane, GWL_WNDPROC), reinterpret_cast<LONG>(editPaneProc));
+    EXPECT_EQ(SendMessageA(globals.editPane, EM_GETLIMITTEXT, 0, 0), 2047);
     EXPECT_EQ(paneText(), "");
     EXPECT_TRUE(sheetTexts().empty());
 }
@@ -156,7 +157,7 @@ TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd) {
         EXPECT_EQ(paneText(), press.shown);
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageA(editPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+        SendMessageA(globals.editPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, std::strlen(press.shown));
         EXPECT_EQ(end, start);
@@ -164,8 +165,8 @@ TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd) {
 }
 
 TEST_F(worksheetWindowTest, theExecuteKeyIsSwallowed) {
-    SetWindowTextA(editPane, "1+2");
-    EXPECT_EQ(SendMessageA(editPane, WM_KEYDOWN, VK_EXECUTE, 0), 1);
+    SetWindowTextA(globals.editPane, "1+2");
+    EXPECT_EQ(SendMessageA(globals.editPane, WM_KEYDOWN, VK_EXECUTE, 0), 1);
     EXPECT_EQ(paneText(), "1+2");
     EXPECT_TRUE(sheetTexts().empty());
 }
@@ -180,9 +181,9 @@ TEST_F(worksheetWindowTest, menuCommandsReachTheWorksheet) {
 
 // A quit message that the key handling takes must still reach the loop.
 TEST_F(worksheetWindowTest, aQuitMessageTakenByTheKeyHandlingIsPostedAgain) {
-    SetWindowTextA(editPane, "1+2");
+    SetWindowTextA(globals.editPane, "1+2");
     PostQuitMessage(7);
-    SendMessageA(editPane, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(globals.editPane, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(sheetTexts(), (strings{"1+2", "[ans = 3]"}));
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
@@ -196,9 +197,9 @@ TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile) {
         SCOPED_TRACE(key == VK_RETURN ? "Return" : "Up");
         if (!IsWindow(window)) createWindow();
         typeLine("1");
-        SetWindowTextA(editPane, "2");
+        SetWindowTextA(globals.editPane, "2");
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-        EXPECT_EQ(SendMessageA(editPane, WM_KEYDOWN, key, 0), 0);
+        EXPECT_EQ(SendMessageA(globals.editPane, WM_KEYDOWN, key, 0), 0);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_FALSE(worksheet::isRunning());
     }
@@ -214,44 +215,44 @@ TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop) {
 
 TEST_F(worksheetWindowTest, draggingTheGripResizesTheWindowAndItsParts) {
     dragGrip(3, 4, 10);
-    EXPECT_EQ(windowWidth, startWidth + 30);
-    EXPECT_EQ(windowHeight, startHeight + 40);
+    EXPECT_EQ(globals.windowWidth, startWidth + 30);
+    EXPECT_EQ(globals.windowHeight, startHeight + 40);
     RECT frame;
     GetWindowRect(window, &frame);
-    EXPECT_EQ(frame.right - frame.left, windowWidth);
-    EXPECT_EQ(frame.bottom - frame.top, windowHeight);
-    EXPECT_EQ(sheetRect.right, windowWidth - 50);
-    EXPECT_EQ(sheetRect.bottom, windowHeight - 150);
-    EXPECT_EQ(gripRect.top, windowHeight - 120);
-    EXPECT_EQ(closeRect.left, windowWidth - 40);
+    EXPECT_EQ(frame.right - frame.left, globals.windowWidth);
+    EXPECT_EQ(frame.bottom - frame.top, globals.windowHeight);
+    EXPECT_EQ(globals.sheetRect.right, globals.windowWidth - 50);
+    EXPECT_EQ(globals.sheetRect.bottom, globals.windowHeight - 150);
+    EXPECT_EQ(globals.gripRect.top, globals.windowHeight - 120);
+    EXPECT_EQ(globals.closeRect.left, globals.windowWidth - 40);
     RECT pane;
-    GetWindowRect(editPane, &pane);
+    GetWindowRect(globals.editPane, &pane);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&pane), 2);
-    EXPECT_EQ(pane.top, windowHeight - 140);
-    EXPECT_EQ(pane.right - pane.left, windowWidth - 100);
+    EXPECT_EQ(pane.top, globals.windowHeight - 140);
+    EXPECT_EQ(pane.right - pane.left, globals.windowWidth - 100);
 }
 
 TEST_F(worksheetWindowTest, theHeightStopsAtTheLimit) {
     dragGrip(0, 4, 1000);
-    EXPECT_EQ(windowHeight, heightLimit);
+    EXPECT_EQ(globals.windowHeight, globals.heightLimit);
 }
 
 TEST_F(worksheetWindowTest, shrinkingStopsWhereTheGripStaysOnTheFace) {
     dragGrip(-4, 0, 1000);
-    EXPECT_EQ(windowWidth, 160);
+    EXPECT_EQ(globals.windowWidth, 160);
     dragGrip(0, -4, 1000);
-    EXPECT_EQ(windowHeight, 180);
+    EXPECT_EQ(globals.windowHeight, 180);
 }
 
 TEST_F(worksheetWindowTest, draggingTheFaceMovesTheWindowByThePointersMovement) {
-    const RECT before = windowRect;
+    const RECT before = globals.windowRect;
     const POINT start = {20, 20};
     pressLeftButton(start);
     dragTo({start.x + 7, start.y + 5});
-    EXPECT_EQ(windowRect.left, before.left + 7);
-    EXPECT_EQ(windowRect.top, before.top + 5);
-    EXPECT_EQ(windowWidth, startWidth);
-    EXPECT_EQ(windowHeight, startHeight);
+    EXPECT_EQ(globals.windowRect.left, before.left + 7);
+    EXPECT_EQ(globals.windowRect.top, before.top + 5);
+    EXPECT_EQ(globals.windowWidth, startWidth);
+    EXPECT_EQ(globals.windowHeight, startHeight);
 }
 
 } // namespace
