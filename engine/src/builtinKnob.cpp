@@ -2,6 +2,7 @@
 #include "errors.h"
 #include "knob.h"
 #include "knobRef.h"
+#include "portableMath.h"
 #include "textWriter.h"
 
 #include <cmath>
@@ -17,17 +18,17 @@ struct builtinFunction {
 
 // In functionIndex order, from 1.
 constexpr builtinFunction builtinFunctions[builtinKnob::functionCount] = {
-    {"sin", [](double v) { return std::sin(v); }},
-    {"cos", [](double v) { return std::cos(v); }},
-    {"tan", [](double v) { return std::tan(v); }},
-    {"asin", [](double v) { return std::asin(v); }},
-    {"acos", [](double v) { return std::acos(v); }},
-    {"atan", [](double v) { return std::atan(v); }},
+    {"sin", [](double v) { return portableMath::sin(v); }},
+    {"cos", [](double v) { return portableMath::cos(v); }},
+    {"tan", [](double v) { return portableMath::tan(v); }},
+    {"asin", [](double v) { return portableMath::asin(v); }},
+    {"acos", [](double v) { return portableMath::acos(v); }},
+    {"atan", [](double v) { return portableMath::atan(v); }},
     {"abs", [](double v) { return std::fabs(v); }},
-    {"sqrt", [](double v) { return std::sqrt(v); }},
-    {"exp", [](double v) { return std::exp(v); }},
-    {"log", [](double v) { return std::log10(v); }},
-    {"ln", [](double v) { return std::log(v); }},
+    {"sqrt", [](double v) { return portableMath::sqrt(v); }},
+    {"exp", [](double v) { return portableMath::exp(v); }},
+    {"log", [](double v) { return portableMath::log10(v); }},
+    {"ln", [](double v) { return portableMath::log(v); }},
     {"delta", [](double v) { return v == 0.0 ? 1.0 : 0.0; }},
     {"step", [](double v) { return v < 0.0 ? 0.0 : 1.0; }},
 };

@@ -1,6 +1,7 @@
 #include "diagnostics.h"
 #include "knob.h"
 #include "lineBudget.h"
+#include "portableMath.h"
 #include "textWriter.h"
 
 #include <cmath>
@@ -51,7 +52,7 @@ double power(double base, double exponent) {
     constexpr double exactSquareLimit = 67108864.0; // 2^26
     if (exponent == 2 && std::fabs(base) <= exactSquareLimit && base == std::trunc(base))
         return base * base;
-    return std::pow(base, exponent);
+    return portableMath::pow(base, exponent);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "portableMath.h"
 
-#include <cmath>
 #include <span>
 #include <string_view>
 
@@ -31,7 +31,7 @@ constexpr foldingRule numberLeftOfInnerRight[] = {
     {'-', '-', [](double a, double b) { return a - b; }, '+'},
     {'*', '*', [](double a, double b) { return a * b; }, '*'},
     {'*', '/', [](double a, double b) { return a / b; }, '/'},
-    {'*', '^', [](double a, double b) { return std::pow(a, b); }, '^'},
+    {'*', '^', [](double a, double b) { return portableMath::pow(a, b); }, '^'},
     {'/', '*', [](double a, double b) { return a * b; }, '/'},
     {'/', '/', [](double a, double b) { return a / b; }, '*'},
 };
@@ -44,10 +44,10 @@ constexpr foldingRule numberRightOfInnerRight[] = {
     {'-', '-', [](double a, double b) { return a + b; }, '-'},
     {'*', '*', [](double a, double b) { return a * b; }, '*'},
     {'*', '/', [](double a, double b) { return a / b; }, '/'},
-    {'*', '^', [](double a, double b) { return std::pow(a, b); }, '^'},
+    {'*', '^', [](double a, double b) { return portableMath::pow(a, b); }, '^'},
     {'/', '*', [](double a, double b) { return a / b; }, '*'},
     {'/', '/', [](double a, double b) { return a * b; }, '/'},
-    {'/', '^', [](double a, double b) { return std::pow(a, 1 / b); }, '^'},
+    {'/', '^', [](double a, double b) { return portableMath::pow(a, 1 / b); }, '^'},
 };
 
 // l = c inner X, folded into l outer b.
@@ -60,7 +60,7 @@ constexpr foldingRule numberLeftOfInnerLeft[] = {
     {'*', '/', [](double b, double c) { return c / b; }, '*'},
     {'/', '*', [](double b, double c) { return c * b; }, '/'},
     {'/', '/', [](double b, double c) { return c / b; }, '/'},
-    {'^', '^', [](double b, double c) { return std::pow(c, b); }, '^'},
+    {'^', '^', [](double b, double c) { return portableMath::pow(c, b); }, '^'},
 };
 
 // l = X inner c, folded into l outer b.
