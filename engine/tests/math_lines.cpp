@@ -1,7 +1,8 @@
 // math_lines [COUNT]: writes the random lines of the built-ins and of '^'
 // (100,000 unless told), one a line, so that their sheets can be compared:
 //   math_lines > lines.txt; quorin lines.txt > native.txt
-//   wine quorin.exe lines.txt > windows.txt; diff native.txt windows.txt
+//   wine quorin.exe lines.txt > windows.txt
+//   diff --strip-trailing-cr native.txt windows.txt
 #include "mathLines.h"
 
 #include <cstdio>
