@@ -10,7 +10,6 @@
 #include "grammar.h"
 #include "knob.h"
 #include "knobRef.h"
-#include "lineBudget.h"
 #include "plainArithmetic.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
@@ -22,7 +21,7 @@
 namespace quorin {
 
 binding* rootEnvironment = nullptr;
-std::int32_t nestDepth = 0;
+lineState currentLine;
 
 namespace {
 
@@ -86,8 +85,7 @@ void noteTeardowns(int operatorNodes) {
 }
 
 int evaluateLine(const char* line, char* result, char* error) {
-    nestDepth = 0;
-    startLineBudget();
+    startLine();
     if (const auto plain = answerPlainArithmetic(line)) {
         answer(knobRef(new numKnob(plain->value)), result);
         noteTeardowns(plain->signCount);
@@ -122,7 +120,7 @@ int evalExpression(char* line, char* result, char* error) {
     try {
         return evaluateLine(line, result, error);
     } catch (errorCode code) {
-        formatError(error, QUORIN_ERROR_BUFFER_SIZE, code, raisedName());
+        formatError(error, QUORIN_ERROR_BUFFER_SIZE, code, nullptr);
     } catch (const lineAbort&) {
         formatError(error, QUORIN_ERROR_BUFFER_SIZE, nestOverflow, nullptr);
     } catch (const std::bad_alloc&) {

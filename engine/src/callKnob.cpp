@@ -14,8 +14,8 @@ namespace {
 // One application in progress, counted in nestDepth for exactly as long as it runs.
 class applicationLevel {
   public:
-    applicationLevel() { ++nestDepth; }
-    ~applicationLevel() { --nestDepth; }
+    applicationLevel() { ++currentLine.nestDepth; }
+    ~applicationLevel() { --currentLine.nestDepth; }
     applicationLevel(const applicationLevel&) = delete;
     applicationLevel& operator=(const applicationLevel&) = delete;
 };
@@ -49,11 +49,11 @@ knob* callKnob::resolveFunction() const {
     return resolved;
 }
 
-double callKnob::evaluate(const binding* environment) const {
+evaluation callKnob::evaluate(const binding* environment) const {
     return visitTree(applicationVisit, [&] {
         heldList copy(copyList(arguments));
         applicationLevel level;
-        if (nestDepth > maxNestedApplications) raiseError(nestOverflow);
+        if (currentLine.nestDepth > maxNestedApplications) return failureOf(nestOverflow);
         reduceArguments(copy.get(), environment);
         return resolveFunction()->evaluate(copy.get());
     });
@@ -66,7 +66,8 @@ knob* callKnob::reduce(const binding* environment) {
         reduceArguments(copy.get(), environment);
         knob* applied = resolveFunction();
         applicationLevel level;
-        return nestDepth < maxNestedApplications ? applied->reduce(copy.get()) : addRef();
+        return currentLine.nestDepth < maxNestedApplications ? applied->reduce(copy.get())
+                                                             : addRef();
     });
 }
 

@@ -20,16 +20,14 @@ bool isOperatorSign(char character) {
            character == '^';
 }
 
-// Levels of parseExpr on the stack; a line nested deeper is refused.
-int parseDepth = 0;
-
+// One level of parseExpr on the stack; a line nested deeper is refused.
 class parseLevel {
   public:
     parseLevel() {
-        if (parseDepth >= maxParseDepth) raiseError(parseError);
-        ++parseDepth;
+        if (currentLine.parseDepth >= maxParseDepth) raiseError(parseError);
+        ++currentLine.parseDepth;
     }
-    ~parseLevel() { --parseDepth; }
+    ~parseLevel() { --currentLine.parseDepth; }
     parseLevel(const parseLevel&) = delete;
     parseLevel& operator=(const parseLevel&) = delete;
 };

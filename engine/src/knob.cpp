@@ -1,7 +1,5 @@
 #include "knob.h"
 
-#include "errors.h"
-#include "lineBudget.h"
 #include "nodeStorage.h"
 
 #include <new>
@@ -89,17 +87,6 @@ void release(knob* node) {
         delete next;
     }
     tearingDown = false;
-}
-
-bool tryEvaluate(const knob& node, const binding* environment, double& value) {
-    const trialMark mark;
-    try {
-        value = node.evaluate(environment);
-        return true;
-    } catch (errorCode) {
-        mark.rollBack();
-        return false;
-    }
 }
 
 } // namespace quorin

@@ -6,6 +6,8 @@
 #ifndef QUORIN_KNOB_H
 #define QUORIN_KNOB_H
 
+#include "errors.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -13,6 +15,25 @@ namespace quorin {
 
 struct binding;
 class textWriter;
+
+// What a numeric evaluation gives: the value, or the code of the error that
+// stopped it. Reduction tries evaluations all the time and takes the
+// symbolic way when one fails, so a failure comes back as a value; only
+// what ends the whole line is thrown.
+struct [[nodiscard]] evaluation {
+    double value;
+    errorCode failure; // 0 when there is a value
+
+    bool failed() const { return failure != 0; }
+};
+
+inline evaluation valueOf(double value) {
+    return {value, 0};
+}
+
+inline evaluation failureOf(errorCode code) {
+    return {0.0, code};
+}
 
 class knob {
   public:
@@ -25,8 +46,8 @@ class knob {
     // Teardown: releases what the node holds; release frees the node itself.
     virtual ~knob() = default;
 
-    // The numeric value under environment; throws an errorCode when there is none.
-    virtual double evaluate(const binding* environment) const = 0;
+    // The numeric value under environment, or the error code when there is none.
+    virtual evaluation evaluate(const binding* environment) const = 0;
     // A tree that means the same under environment, as a new reference.
     virtual knob* reduce(const binding* environment) = 0;
     // Writes the node's text; returns the number of characters written.
@@ -46,16 +67,12 @@ class knob {
 // the depth of a tree, however deep.
 void release(knob* node);
 
-// A trial evaluation: false when it raised one of the engine's error codes.
-// Anything else (an abort, exhausted memory) passes through.
-bool tryEvaluate(const knob& node, const binding* environment, double& value);
-
 // A number constant (kind 'l').
 class numKnob final : public knob {
   public:
     explicit numKnob(double value);
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -72,7 +89,7 @@ class opKnob final : public knob {
     opKnob(knob* left, knob* right, char op);
     ~opKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -105,7 +122,7 @@ class varKnob final : public knob {
     varKnob(const char* name, std::int32_t lookupMark);
     ~varKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -123,7 +140,7 @@ class callKnob final : public knob {
     callKnob(knob* function, binding* arguments);
     ~callKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -145,7 +162,7 @@ class builtinKnob final : public knob {
 
     explicit builtinKnob(std::int32_t functionIndex);
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 

@@ -6,8 +6,8 @@ namespace quorin {
 
 numKnob::numKnob(double value) : knob('l'), value(value) {}
 
-double numKnob::evaluate(const binding*) const {
-    return value;
+evaluation numKnob::evaluate(const binding*) const {
+    return valueOf(value);
 }
 
 knob* numKnob::reduce(const binding*) {

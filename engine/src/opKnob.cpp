@@ -75,12 +75,15 @@ double opKnob::combine(char op, double left, double right) {
     }
 }
 
-double opKnob::evaluate(const binding* environment) const {
+evaluation opKnob::evaluate(const binding* environment) const {
     return visitTree(operatorVisit, [&] {
-        const double leftValue = left->evaluate(environment);
+        const evaluation leftValue = left->evaluate(environment);
+        if (leftValue.failed()) return leftValue;
         // The right operand is not looked at: even a name bound nowhere gives 0.
-        if (leftValue == 0.0 && shortCutsAtZero(kind)) return 0.0;
-        return combine(kind, leftValue, right->evaluate(environment));
+        if (leftValue.value == 0.0 && shortCutsAtZero(kind)) return valueOf(0.0);
+        const evaluation rightValue = right->evaluate(environment);
+        if (rightValue.failed()) return rightValue;
+        return valueOf(combine(kind, leftValue.value, rightValue.value));
     });
 }
 

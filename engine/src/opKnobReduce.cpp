@@ -89,7 +89,7 @@ bool isNumber(const knob& node) {
 }
 
 double numberValue(const knob& node) {
-    return node.evaluate(nullptr);
+    return static_cast<const numKnob&>(node).value;
 }
 
 knob* makeOperator(knobRef left, knobRef right, char op) {
@@ -155,9 +155,8 @@ knob* opKnob::reduceTreeNum(knobRef l, double b) const {
 
 knob* opKnob::reduce(const binding* environment) {
     return visitTree(operatorVisit, [&] {
-        double leftValue;
-        if (tryEvaluate(*left, environment, leftValue))
-            return reduceWithNumericLeft(leftValue, environment);
+        const evaluation leftValue = left->evaluate(environment);
+        if (!leftValue.failed()) return reduceWithNumericLeft(leftValue.value, environment);
         return reduceWithSymbolicLeft(environment);
     });
 }
@@ -166,23 +165,22 @@ knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment
     if (leftValue == 0.0) {
         if (kind == '*' || kind == '/' || kind == '^') return makeNumber(0.0);
         if (kind == '+') {
-            double rightValue;
-            if (tryEvaluate(*right, environment, rightValue)) return makeNumber(rightValue);
+            const evaluation rightValue = right->evaluate(environment);
+            if (!rightValue.failed()) return makeNumber(rightValue.value);
             return right->reduce(environment);
         }
     }
-    double rightValue;
-    if (tryEvaluate(*right, environment, rightValue))
-        return makeNumber(combine(kind, leftValue, rightValue));
+    const evaluation rightValue = right->evaluate(environment);
+    if (!rightValue.failed()) return makeNumber(combine(kind, leftValue, rightValue.value));
     return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
 }
 
 knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     knobRef reducedLeft(left->reduce(environment));
-    double rightValue;
-    if (!tryEvaluate(*right, environment, rightValue))
+    const evaluation rightValue = right->evaluate(environment);
+    if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
-    if (rightValue == 0.0) {
+    if (rightValue.value == 0.0) {
         switch (kind) {
         case '*':
             return makeNumber(0.0);
@@ -193,7 +191,7 @@ knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
             return makeNumber(1.0);
         }
     }
-    return reduceTreeNum(std::move(reducedLeft), rightValue);
+    return reduceTreeNum(std::move(reducedLeft), rightValue.value);
 }
 
 } // namespace quorin
