@@ -57,7 +57,8 @@ std::string findPlainArithmeticDifference(const std::string& line) {
         const quorin::knobRef tree(quorin::parseExpr(line.c_str()));
         if (!tree) return "plain arithmetic answered a root-environment line";
         const quorin::knobRef reduced(tree->reduce(nullptr));
-        if (reduced->kind != 'l') return "plain arithmetic answered a line that stays symbolic";
+        if (reduced->kind != quorin::nodeKind::number)
+            return "plain arithmetic answered a line that stays symbolic";
         const double value = static_cast<const quorin::numKnob&>(*reduced).value;
         const bool same = (value != value && plain->value != plain->value) ||
                           std::memcmp(&value, &plain->value, sizeof value) == 0;

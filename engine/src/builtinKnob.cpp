@@ -45,7 +45,8 @@ const char* builtinKnob::functionName(std::int32_t index) {
     return functionAt(index)->name;
 }
 
-builtinKnob::builtinKnob(std::int32_t functionIndex) : knob('L'), functionIndex(functionIndex) {}
+builtinKnob::builtinKnob(std::int32_t functionIndex)
+    : knob(nodeKind::builtin), functionIndex(functionIndex) {}
 
 // The argument must be computable without names: it is evaluated with none.
 evaluation builtinKnob::evaluate(const binding* environment) const {

@@ -33,7 +33,7 @@ void reduceArguments(binding* copy, const binding* environment) {
 } // namespace
 
 callKnob::callKnob(knob* function, binding* arguments)
-    : knob('F'), function(function), arguments(arguments) {}
+    : knob(nodeKind::application), function(function), arguments(arguments) {}
 
 callKnob::~callKnob() {
     release(function);
@@ -43,7 +43,7 @@ callKnob::~callKnob() {
 // A name is applied through its root binding; any other tree is applied as it
 // is, a name in parentheses included.
 knob* callKnob::resolveFunction() const {
-    if (function->kind != 'V') return function;
+    if (function->kind != nodeKind::name) return function;
     knob* resolved = function->reduce(rootEnvironment);
     release(resolved); // the root binding, or this node, keeps it alive
     return resolved;
@@ -79,7 +79,7 @@ int callKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     if (out.full()) return 0;
     visitTree(operatorVisit, [&] {
-        const bool named = function->kind == 'V';
+        const bool named = function->kind == nodeKind::name;
         if (!named) out.put('(');
         function->print(out);
         out.write(named ? "[" : ")[");

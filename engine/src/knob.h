@@ -16,6 +16,16 @@ namespace quorin {
 struct binding;
 class textWriter;
 
+// The kind characters of the nodes that are no operator (an operator node's
+// kind is its sign, operators.h).
+namespace nodeKind {
+inline constexpr char number = 'l';
+inline constexpr char name = 'V';
+inline constexpr char groupedName = 'v'; // a name that stood alone in parentheses
+inline constexpr char application = 'F';
+inline constexpr char builtin = 'L';
+} // namespace nodeKind
+
 // What a numeric evaluation gives: the value, or the code of the error that
 // stopped it. Reduction tries evaluations all the time and takes the
 // symbolic way when one fails, so a failure comes back as a value; only
@@ -67,7 +77,7 @@ class knob {
 // the depth of a tree, however deep.
 void release(knob* node);
 
-// A number constant (kind 'l').
+// A number constant (nodeKind::number).
 class numKnob final : public knob {
   public:
     explicit numKnob(double value);
@@ -81,7 +91,7 @@ class numKnob final : public knob {
 
 class knobRef;
 
-// One of the five operators (its kind is the operator character).
+// One of the five operators (its kind is the operator's sign).
 class opKnob final : public knob {
   public:
     // Adopts both operands; the parser builds a sign without them and sets
@@ -103,11 +113,6 @@ class opKnob final : public knob {
     // Folds the number b, as this operator's right operand, into the reduced left operand l.
     knob* reduceTreeNum(knobRef l, double b) const;
 
-    // Whether a left operand of 0 gives 0 without the right one being looked at.
-    static bool shortCutsAtZero(char op);
-    // Two values combined as the operator does, without the zero short cut.
-    static double combine(char op, double left, double right);
-
   private:
     knob* reduceWithNumericLeft(double leftValue, const binding* environment);
     knob* reduceWithSymbolicLeft(const binding* environment);
@@ -116,7 +121,7 @@ class opKnob final : public knob {
     knob* right;
 };
 
-// A name (kind 'V'; 'v' when it stood alone in parentheses).
+// A name (nodeKind::name, or groupedName when it stood alone in parentheses).
 class varKnob final : public knob {
   public:
     varKnob(const char* name, std::int32_t lookupMark);
@@ -133,7 +138,7 @@ class varKnob final : public knob {
     knob* boundValue(const binding* environment) const;
 };
 
-// An application of a tree to a binding list (kind 'F').
+// An application of a tree to a binding list (nodeKind::application).
 class callKnob final : public knob {
   public:
     // Adopts the tree and the list, which is never empty.
@@ -153,7 +158,7 @@ class callKnob final : public knob {
     void printArguments(textWriter& out) const;
 };
 
-// One of the built-in mathematical functions of x (kind 'L').
+// One of the built-in mathematical functions of x (nodeKind::builtin).
 class builtinKnob final : public knob {
   public:
     static constexpr std::int32_t functionCount = 13;

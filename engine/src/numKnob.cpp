@@ -4,7 +4,7 @@
 
 namespace quorin {
 
-numKnob::numKnob(double value) : knob('l'), value(value) {}
+numKnob::numKnob(double value) : knob(nodeKind::number), value(value) {}
 
 evaluation numKnob::evaluate(const binding*) const {
     return valueOf(value);

@@ -3,10 +3,10 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "operators.h"
 
 #include <cmath>
 #include <span>
-#include <string_view>
 
 namespace quorin {
 
@@ -85,7 +85,7 @@ const foldingRule* findRule(foldingTable table, char inner, char outer) {
 }
 
 bool isNumber(const knob& node) {
-    return node.kind == 'l';
+    return node.kind == nodeKind::number;
 }
 
 double numberValue(const knob& node) {
@@ -111,8 +111,9 @@ knobRef keptOperand(const opKnob& inner, bool numberOnLeft) {
 
 } // namespace
 
+// A power as r finds no rule in either table, so every operator node is tried.
 knob* opKnob::reduceNumTree(double a, knobRef r) const {
-    if (std::string_view("+-*/").find(r->kind) != std::string_view::npos) {
+    if (findOperator(r->kind)) {
         const auto& inner = static_cast<const opKnob&>(*r);
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
@@ -132,7 +133,7 @@ knob* opKnob::reduceNumTree(double a, knobRef r) const {
 }
 
 knob* opKnob::reduceTreeNum(knobRef l, double b) const {
-    if (std::string_view("+-*/^").find(l->kind) != std::string_view::npos) {
+    if (findOperator(l->kind)) {
         const auto& inner = static_cast<const opKnob&>(*l);
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
@@ -162,16 +163,17 @@ knob* opKnob::reduce(const binding* environment) {
 }
 
 knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment) {
+    const operatorFacts& op = *findOperator(kind);
     if (leftValue == 0.0) {
-        if (kind == '*' || kind == '/' || kind == '^') return makeNumber(0.0);
-        if (kind == '+') {
+        if (op.leftZero == zeroRule::givesZero) return makeNumber(0.0);
+        if (op.leftZero == zeroRule::givesOther) {
             const evaluation rightValue = right->evaluate(environment);
             if (!rightValue.failed()) return makeNumber(rightValue.value);
             return right->reduce(environment);
         }
     }
     const evaluation rightValue = right->evaluate(environment);
-    if (!rightValue.failed()) return makeNumber(combine(kind, leftValue, rightValue.value));
+    if (!rightValue.failed()) return makeNumber(op.combine(leftValue, rightValue.value));
     return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
 }
 
@@ -181,14 +183,15 @@ knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
     if (rightValue.value == 0.0) {
-        switch (kind) {
-        case '*':
+        switch (findOperator(kind)->rightZero) {
+        case zeroRule::givesZero:
             return makeNumber(0.0);
-        case '+':
-        case '-':
-            return reducedLeft.handOver();
-        case '^':
+        case zeroRule::givesOne:
             return makeNumber(1.0);
+        case zeroRule::givesOther:
+            return reducedLeft.handOver();
+        case zeroRule::none:
+            break;
         }
     }
     return reduceTreeNum(std::move(reducedLeft), rightValue.value);

@@ -7,7 +7,7 @@
 namespace quorin {
 
 varKnob::varKnob(const char* name, std::int32_t lookupMark)
-    : knob('V'), lookupMark(lookupMark), name(copyText(name)) {}
+    : knob(nodeKind::name), lookupMark(lookupMark), name(copyText(name)) {}
 
 varKnob::~varKnob() {
     freeText(name);

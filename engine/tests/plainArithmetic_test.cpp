@@ -49,7 +49,7 @@ std::string mismatch(const std::string& line, const plainAnswer& plain) {
     }
     if (!tree) return "is a root-environment line";
     const knobRef reduced(tree->reduce(nullptr));
-    if (reduced->kind != 'l') return "reduces to " + printed(*reduced);
+    if (reduced->kind != nodeKind::number) return "reduces to " + printed(*reduced);
     const double value = static_cast<const numKnob&>(*reduced).value;
     if (!sameNumber(plain.value, value))
         return "gives " + std::to_string(value) + ", not " + std::to_string(plain.value);
