@@ -21,6 +21,11 @@ enum : errorCode {
     parseErrorAtSubmount = 7, // an operator without its operand: "2 +", "1 2"
 };
 
+// The texts of the boundary's other outcomes, besides the codes' messages.
+inline constexpr char rootEnvironmentMessage[] = "set root environment.";
+inline constexpr char outOfMemoryMessage[] = "out of memory";
+inline constexpr char internalErrorMessage[] = "internal error";
+
 // Thrown when a line passes a bound on recursion or work. Only the exported
 // boundary catches it; it reads as "nest overflow".
 struct lineAbort {};
