@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 // Every line may work up to the engine's bound for one line; a session of a
 // few lines keeps a whole input within the fuzzer's time limit.
-constexpr int maxSessionLines = 8;
+constexpr int maxSessionLines = 6;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);

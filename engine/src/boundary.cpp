@@ -93,7 +93,7 @@ int evaluateLine(const char* line, char* result, char* error) {
     }
     const knobRef tree(parseExpr(line));
     if (!tree) {
-        writeMessage(error, "set root environment.");
+        writeMessage(error, rootEnvironmentMessage);
         return 0;
     }
     answer(knobRef(tree->reduce(nullptr)), result);
@@ -124,9 +124,9 @@ int evalExpression(char* line, char* result, char* error) {
     } catch (const lineAbort&) {
         formatError(error, QUORIN_ERROR_BUFFER_SIZE, nestOverflow, nullptr);
     } catch (const std::bad_alloc&) {
-        writeMessage(error, "out of memory");
+        writeMessage(error, outOfMemoryMessage);
     } catch (...) {
-        writeMessage(error, "internal error");
+        writeMessage(error, internalErrorMessage);
     }
     return 0;
 }
