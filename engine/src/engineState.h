@@ -1,6 +1,8 @@
 // The engine's state: the root environment, which lives from initialize to
 // finalize, and the state of the line being run, which the boundary starts
-// afresh for every line. One thread, no locks.
+// afresh for every line. (Besides them the engine keeps only buffers: the
+// teardown queue and the gathered diagnostics, empty whenever a call
+// returns, and the kept node blocks.) One thread, no locks.
 #ifndef QUORIN_ENGINE_STATE_H
 #define QUORIN_ENGINE_STATE_H
 
