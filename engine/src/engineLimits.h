@@ -24,7 +24,15 @@ inline constexpr int maxTreeDepth = 2048;
 // The work of one line, in units of about 2 ns natively: a line cut by it
 // ends within about 10 ms. The heaviest honest line of the worksheet's
 // length, a definition applying itself 199 deep, needs a sixth of it.
+#ifdef QUORIN_FUZZ
+// The fuzzer's instrumentation makes every unit some fifty times dearer, and
+// an input of a few lines must end within its second: the fuzz build cuts
+// lines at a quarter of the work, still above what the heaviest honest line
+// needs.
+inline constexpr std::int64_t maxLineWork = 1'000'000;
+#else
 inline constexpr std::int64_t maxLineWork = 4'000'000;
+#endif
 
 // What the steps of a line cost in work units, after their measured times.
 inline constexpr std::int64_t operatorVisit = 1;
