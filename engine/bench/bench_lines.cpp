@@ -18,8 +18,13 @@ std::size_t fitting(const std::string& piece, std::size_t fixedLength) {
     return (worksheetLineLength - fixedLength) / piece.size();
 }
 
-heavyLine chainOverUnboundName() {
-    return {"chain over an unbound name", {}, "a" + repeated("+1", fitting("+1", 1))};
+// Every operator over a name: each level tries, and fails, to evaluate the
+// whole chain below it.
+heavyLine chainOverUnboundName(char op) {
+    const std::string link = std::string(1, op) + "2";
+    return {std::string("chain of ") + op + " over an unbound name",
+            {},
+            "a" + repeated(link, fitting(link, 1))};
 }
 
 heavyLine deepParentheses() {
@@ -49,16 +54,28 @@ heavyLine longArgumentList() {
             "(x+a)[" + repeated(argument, fitting(argument, fixed.size())) + "x = 2]"};
 }
 
-// Two lines of set-up build a tree of 2^250 shared leaves; evaluating it is
-// cut by the engine's work bound.
+// 250 applications of x+x build a tree of 2^250 leaves, shared.
+std::string sharedTreeBuilding() {
+    return repeated("f[x = ", 250) + "y" + repeated("]", 250);
+}
+
+heavyLine sharedTreeBuilt() {
+    return {"doubling shared tree built", {"[f = x+x]"}, sharedTreeBuilding()};
+}
+
+// Evaluating the shared tree is cut by the engine's work bound.
 heavyLine sharedTreeEvaluation() {
-    return {"evaluation of a doubling shared tree",
-            {"[f = x+x]", repeated("f[x = ", 250) + "y" + repeated("]", 250)},
-            "ans[y = 1]"};
+    return {"doubling shared tree evaluated", {"[f = x+x]", sharedTreeBuilding()}, "ans[y = 1]"};
 }
 
 heavyLine selfApplyingTwice() {
     return {"definition applying itself twice", {"[f = f[] + f[]]"}, "f[]"};
+}
+
+heavyLine selfApplyingThroughItsArgument() {
+    return {"definition applied to itself through its argument",
+            {"[f = f[x = w]+ f[x = w]+1]"},
+            "f[f =  y] +1"};
 }
 
 } // namespace
@@ -75,6 +92,31 @@ std::vector<std::string> arithmeticLines(int count) {
         const std::string d = std::to_string(number(generator));
         lines.push_back(a + "+" + b + "*" + c + "-(" + d + "+" + a + ")*" + b + "+" + c + "^2");
     }
+    return lines;
+}
+
+std::vector<std::string> symbolicLines(int count) {
+    std::mt19937 generator(345223);
+    std::uniform_int_distribution<int> number(10, 99);
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string a = std::to_string(number(generator));
+        const std::string b = std::to_string(number(generator));
+        const std::string c = std::to_string(number(generator));
+        const std::string d = std::to_string(number(generator));
+        lines.push_back("a*" + a + "+b*" + b + "-(c+" + c + ")*" + d);
+    }
+    return lines;
+}
+
+std::vector<std::string> applicationLines(int count) {
+    std::mt19937 generator(512);
+    std::uniform_int_distribution<int> number(100, 999);
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        lines.push_back("f[x = " + std::to_string(number(generator)) + "]");
     return lines;
 }
 
@@ -102,9 +144,13 @@ std::vector<std::string> worksheetLines() {
 }
 
 std::vector<heavyLine> heavyLines() {
-    return {
-        chainOverUnboundName(), deepParentheses(),  deepParenthesesOverUnboundName(),
-        nestedApplications(),   longArgumentList(), sharedTreeEvaluation(),
-        selfApplyingTwice(),
-    };
+    std::vector<heavyLine> lines;
+    for (const char op : {'+', '-', '*', '/', '^'})
+        lines.push_back(chainOverUnboundName(op));
+    for (heavyLine line :
+         {deepParentheses(), deepParenthesesOverUnboundName(), nestedApplications(),
+          longArgumentList(), sharedTreeBuilt(), sharedTreeEvaluation(), selfApplyingTwice(),
+          selfApplyingThroughItsArgument()})
+        lines.push_back(std::move(line));
+    return lines;
 }

@@ -1,5 +1,6 @@
 // Lines per second of the engine through its exported functions: generated
-// arithmetic, a worksheet mixing definitions, applications and built-ins,
+// arithmetic, symbolic lines and applications, a worksheet mixing
+// definitions, applications and built-ins,
 // and the heaviest lines of the worksheet's length. Ends with the plain
 // figure the engine is held to: seconds for 100,000 arithmetic lines.
 #include "bench_lines.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr int arithmeticLineCount = 100000;
+constexpr int workloadLineCount = 100000;
 
 char resultBuffer[QUORIN_RESULT_BUFFER_SIZE];
 char errorBuffer[QUORIN_ERROR_BUFFER_SIZE];
@@ -36,10 +37,12 @@ void countLines(benchmark::State& state, std::size_t linesPerIteration) {
         static_cast<double>(linesPerIteration * state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void arithmetic(benchmark::State& state) {
-    std::vector<std::string> lines = arithmeticLines(arithmeticLineCount);
+// One workload of generated lines, after the definitions it applies.
+void workload(benchmark::State& state, std::vector<std::string> setup,
+              std::vector<std::string> lines) {
     stdoutSilencer silencer;
     initialize();
+    evaluateAll(setup);
     for (auto _ : state)
         evaluateAll(lines);
     finalize();
@@ -70,7 +73,15 @@ void heavy(benchmark::State& state, heavyLine heavy) {
 }
 
 void registerBenchmarks() {
-    benchmark::RegisterBenchmark("100,000 arithmetic lines", arithmetic)
+    benchmark::RegisterBenchmark("100,000 arithmetic lines", workload, std::vector<std::string>{},
+                                 arithmeticLines(workloadLineCount))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("100,000 symbolic lines", workload, std::vector<std::string>{},
+                                 symbolicLines(workloadLineCount))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("100,000 applications", workload,
+                                 std::vector<std::string>{appliedDefinition},
+                                 applicationLines(workloadLineCount))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("worksheet", worksheet)->Unit(benchmark::kMicrosecond);
     for (const heavyLine& line : heavyLines()) {
@@ -81,7 +92,7 @@ void registerBenchmarks() {
 
 double secondsForArithmeticLines() {
     constexpr int passes = 5;
-    std::vector<std::string> lines = arithmeticLines(arithmeticLineCount);
+    std::vector<std::string> lines = arithmeticLines(workloadLineCount);
     double best = 1e9;
     stdoutSilencer silencer;
     for (int pass = 0; pass < passes; ++pass) {
@@ -105,7 +116,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     const double seconds = secondsForArithmeticLines();
     std::cout << "\n"
-              << arithmeticLineCount << " arithmetic lines: " << seconds
+              << workloadLineCount << " arithmetic lines: " << seconds
               << " s of engine time (best of 5 passes; target well under 0.1 s)\n";
     return 0;
 }

@@ -4,10 +4,19 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "nodeStorage.h"
 
 #include <cstring>
 
 namespace quorin {
+
+void* binding::operator new(std::size_t size) {
+    return allocateNode(size);
+}
+
+void binding::operator delete(void* storage, std::size_t size) noexcept {
+    freeNode(storage, size);
+}
 
 binding* newBinding(const char* name, knob* value, binding* next) {
     knobRef adopted(value);

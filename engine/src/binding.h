@@ -4,6 +4,7 @@
 #ifndef QUORIN_BINDING_H
 #define QUORIN_BINDING_H
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -15,6 +16,10 @@ class knob;
 inline constexpr char reservedName[] = "null\a";
 
 struct binding {
+    // From the nodes' kept blocks: every application copies its argument list.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* storage, std::size_t size) noexcept;
+
     std::int32_t refCount;
     knob* value; // one reference, owned by the record
     binding* next;

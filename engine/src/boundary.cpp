@@ -10,7 +10,6 @@
 #include "grammar.h"
 #include "knob.h"
 #include "knobRef.h"
-#include "lineBudget.h"
 #include "plainArithmetic.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
@@ -22,7 +21,7 @@
 namespace quorin {
 
 binding* rootEnvironment = nullptr;
-std::int32_t nestDepth = 0;
+lineState currentLine;
 
 namespace {
 
@@ -86,8 +85,7 @@ void noteTeardowns(int operatorNodes) {
 }
 
 int evaluateLine(const char* line, char* result, char* error) {
-    nestDepth = 0;
-    startLineBudget();
+    startLine();
     if (const auto plain = answerPlainArithmetic(line)) {
         answer(knobRef(new numKnob(plain->value)), result);
         noteTeardowns(plain->signCount);
@@ -95,7 +93,7 @@ int evaluateLine(const char* line, char* result, char* error) {
     }
     const knobRef tree(parseExpr(line));
     if (!tree) {
-        writeMessage(error, "set root environment.");
+        writeMessage(error, rootEnvironmentMessage);
         return 0;
     }
     answer(knobRef(tree->reduce(nullptr)), result);
@@ -122,13 +120,13 @@ int evalExpression(char* line, char* result, char* error) {
     try {
         return evaluateLine(line, result, error);
     } catch (errorCode code) {
-        formatError(error, QUORIN_ERROR_BUFFER_SIZE, code, raisedName());
+        formatError(error, QUORIN_ERROR_BUFFER_SIZE, code, nullptr);
     } catch (const lineAbort&) {
         formatError(error, QUORIN_ERROR_BUFFER_SIZE, nestOverflow, nullptr);
     } catch (const std::bad_alloc&) {
-        writeMessage(error, "out of memory");
+        writeMessage(error, outOfMemoryMessage);
     } catch (...) {
-        writeMessage(error, "internal error");
+        writeMessage(error, internalErrorMessage);
     }
     return 0;
 }

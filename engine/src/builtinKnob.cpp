@@ -46,23 +46,25 @@ const char* builtinKnob::functionName(std::int32_t index) {
     return functionAt(index)->name;
 }
 
-builtinKnob::builtinKnob(std::int32_t functionIndex) : knob('L'), functionIndex(functionIndex) {}
+builtinKnob::builtinKnob(std::int32_t functionIndex)
+    : knob(nodeKind::builtin), functionIndex(functionIndex) {}
 
 // The argument must be computable without names: it is evaluated with none.
-double builtinKnob::evaluate(const binding* environment) const {
+evaluation builtinKnob::evaluate(const binding* environment) const {
     const knob* argument = environment ? lookup(environment, argumentName) : nullptr;
-    if (!argument) raiseError(argumentLoss, argumentName);
-    const double value = argument->evaluate(nullptr);
+    if (!argument) return failureOf(argumentLoss);
+    const evaluation value = argument->evaluate(nullptr);
+    if (value.failed()) return value;
     const builtinFunction* function = functionAt(functionIndex);
-    return function ? function->compute(value) : 0.0;
+    return valueOf(function ? function->compute(value.value) : 0.0);
 }
 
 // An argument that still holds names keeps the application: (sin[x = x])[x = a].
 knob* builtinKnob::reduce(const binding* environment) {
     knob* argument = environment ? lookup(environment, argumentName) : nullptr;
     if (!argument) return addRef();
-    double value;
-    if (tryEvaluate(*this, environment, value)) return new numKnob(value);
+    const evaluation value = evaluate(environment);
+    if (!value.failed()) return new numKnob(value.value);
     knobRef self(addRef());
     heldList arguments(newBinding(argumentName, argument->addRef(), nullptr));
     knob* application = new callKnob(self.get(), arguments.get());

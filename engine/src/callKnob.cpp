@@ -14,8 +14,8 @@ namespace {
 // One application in progress, counted in nestDepth for exactly as long as it runs.
 class applicationLevel {
   public:
-    applicationLevel() { ++nestDepth; }
-    ~applicationLevel() { --nestDepth; }
+    applicationLevel() { ++currentLine.nestDepth; }
+    ~applicationLevel() { --currentLine.nestDepth; }
     applicationLevel(const applicationLevel&) = delete;
     applicationLevel& operator=(const applicationLevel&) = delete;
 };
@@ -33,7 +33,7 @@ void reduceArguments(binding* copy, const binding* environment) {
 } // namespace
 
 callKnob::callKnob(knob* function, binding* arguments)
-    : knob('F'), function(function), arguments(arguments) {}
+    : knob(nodeKind::application), function(function), arguments(arguments) {}
 
 callKnob::~callKnob() {
     release(function);
@@ -43,17 +43,17 @@ callKnob::~callKnob() {
 // A name is applied through its root binding; any other tree is applied as it
 // is, a name in parentheses included.
 knob* callKnob::resolveFunction() const {
-    if (function->kind != 'V') return function;
+    if (function->kind != nodeKind::name) return function;
     knob* resolved = function->reduce(rootEnvironment);
     release(resolved); // the root binding, or this node, keeps it alive
     return resolved;
 }
 
-double callKnob::evaluate(const binding* environment) const {
+evaluation callKnob::evaluate(const binding* environment) const {
     return visitTree(applicationVisit, [&] {
         heldList copy(copyList(arguments));
         applicationLevel level;
-        if (nestDepth > maxNestedApplications) raiseError(nestOverflow);
+        if (currentLine.nestDepth > maxNestedApplications) return failureOf(nestOverflow);
         reduceArguments(copy.get(), environment);
         return resolveFunction()->evaluate(copy.get());
     });
@@ -66,7 +66,8 @@ knob* callKnob::reduce(const binding* environment) {
         reduceArguments(copy.get(), environment);
         knob* applied = resolveFunction();
         applicationLevel level;
-        return nestDepth < maxNestedApplications ? applied->reduce(copy.get()) : addRef();
+        return currentLine.nestDepth < maxNestedApplications ? applied->reduce(copy.get())
+                                                             : addRef();
     });
 }
 
@@ -78,7 +79,7 @@ int callKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     if (out.full()) return 0;
     visitTree(operatorVisit, [&] {
-        const bool named = function->kind == 'V';
+        const bool named = function->kind == nodeKind::name;
         if (!named) out.put('(');
         function->print(out);
         out.write(named ? "[" : ")[");

@@ -21,25 +21,24 @@ inline constexpr int maxParseDepth = 2048;
 // tree a typed line can build, small enough for a 1 MB stack.
 inline constexpr int maxTreeDepth = 2048;
 
-// The work of one line, in units of roughly 5 ns: a fraction of a second, and
-// about twice what the heaviest typed line needs ('a' and 1,023 times '+1').
-inline constexpr std::int64_t maxLineWork = 50'000'000;
+// The work of one line, in units of about 2 ns natively: a line cut by it
+// ends within about 10 ms. The heaviest honest line of the worksheet's
+// length, a definition applying itself 199 deep, needs a sixth of it.
+#ifdef QUORIN_FUZZ
+// The fuzzer's instrumentation makes every unit some fifty times dearer, and
+// an input of a few lines must end within its second: the fuzz build cuts
+// lines at a quarter of the work, still above what the heaviest honest line
+// needs.
+inline constexpr std::int64_t maxLineWork = 1'000'000;
+#else
+inline constexpr std::int64_t maxLineWork = 4'000'000;
+#endif
 
-// What the steps of a line cost in work units, after their measured times: a
-// visit when it runs, and again when a failed trial evaluation unwinds it.
-struct visitCost {
-    std::int64_t running;
-    std::int64_t unwinding;
-};
-inline constexpr visitCost operatorVisit{1, 50};
-inline constexpr visitCost applicationVisit{20, 300}; // its copy list made and torn down
-// Raising, catching and reporting a failed trial: five times what it costs in
-// the native build, because exceptions cost that much more in the slowest
-// builds (32-bit Windows, sanitizers), and lines made of failed trials must
-// end as quickly there.
-inline constexpr std::int64_t failedTrialCost = 1500;
-inline constexpr std::int64_t argumentCost = 10;  // one argument copied and reduced
-inline constexpr std::int64_t lookupStepCost = 1; // one binding compared
+// What the steps of a line cost in work units, after their measured times.
+inline constexpr std::int64_t operatorVisit = 1;
+inline constexpr std::int64_t applicationVisit = 20; // its copy list made and torn down
+inline constexpr std::int64_t argumentCost = 10;     // one argument copied and reduced
+inline constexpr std::int64_t lookupStepCost = 1;    // one binding compared
 
 // Characters of an answer text, NUL excluded, before it is cut.
 inline constexpr std::size_t maxAnswerLength = 2047;

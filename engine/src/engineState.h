@@ -1,5 +1,8 @@
-// The engine's state between calls: the root environment and the count of
-// applications in progress. One thread, no locks.
+// The engine's state: the root environment, which lives from initialize to
+// finalize, and the state of the line being run, which the boundary starts
+// afresh for every line. (Besides them the engine keeps only buffers: the
+// teardown queue and the gathered diagnostics, empty whenever a call
+// returns, and the kept node blocks.) One thread, no locks.
 #ifndef QUORIN_ENGINE_STATE_H
 #define QUORIN_ENGINE_STATE_H
 
@@ -12,8 +15,24 @@ struct binding;
 // Every name known at the top level; null when empty.
 extern binding* rootEnvironment;
 
-// Applications in progress during the current line; 0 at its start.
-extern std::int32_t nestDepth;
+// The counters and marks of one line, all 0 at its start.
+struct lineState {
+    // Applications in progress.
+    std::int32_t nestDepth = 0;
+    // Nested visits of operator and application nodes on the stack.
+    int treeDepth = 0;
+    // Nested levels of the parser on the stack.
+    int parseDepth = 0;
+    // Units of work done so far (engineLimits.h gives their costs).
+    std::int64_t work = 0;
+};
+
+extern lineState currentLine;
+
+// Starts the state of a new line.
+inline void startLine() {
+    currentLine = lineState{};
+}
 
 } // namespace quorin
 

@@ -31,8 +31,6 @@ bool takesName(errorCode code) {
 // 99-character name.
 char reportBuffer[64 + nameCapacity];
 
-char lastRaisedName[nameCapacity];
-
 } // namespace
 
 void formatError(char* buffer, std::size_t capacity, errorCode code, const char* name) {
@@ -48,13 +46,8 @@ void reportError(errorCode code, const char* name) {
     writeDiagnostic("\r\n");
 }
 
-void raiseError(errorCode code, const char* name) {
-    textWriter(lastRaisedName, sizeof lastRaisedName).write(name ? name : "");
+void raiseError(errorCode code) {
     throw code;
-}
-
-const char* raisedName() {
-    return lastRaisedName;
 }
 
 } // namespace quorin

@@ -1,5 +1,6 @@
 // The engine's error codes, their texts, and the two ways a line ends early:
-// an errorCode (trial evaluations may absorb it) or a lineAbort (they never do).
+// a thrown errorCode (the parser's) or a lineAbort. An evaluation's error
+// comes back as a value instead (knob.h).
 #ifndef QUORIN_ERRORS_H
 #define QUORIN_ERRORS_H
 
@@ -20,6 +21,11 @@ enum : errorCode {
     parseErrorAtSubmount = 7, // an operator without its operand: "2 +", "1 2"
 };
 
+// The texts of the boundary's other outcomes, besides the codes' messages.
+inline constexpr char rootEnvironmentMessage[] = "set root environment.";
+inline constexpr char outOfMemoryMessage[] = "out of memory";
+inline constexpr char internalErrorMessage[] = "internal error";
+
 // Thrown when a line passes a bound on recursion or work. Only the exported
 // boundary catches it; it reads as "nest overflow".
 struct lineAbort {};
@@ -31,11 +37,8 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 // Prints the text of code with name on standard output, then "\r\n".
 void reportError(errorCode code, const char* name);
 
-// Throws code, remembering the name it concerns for the message at the boundary.
-[[noreturn]] void raiseError(errorCode code, const char* name = nullptr);
-
-// The name given with the most recent raiseError ("" when none was given).
-const char* raisedName();
+// Throws code: an error that ends the line (the parser's codes).
+[[noreturn]] void raiseError(errorCode code);
 
 } // namespace quorin
 

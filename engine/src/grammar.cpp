@@ -5,31 +5,24 @@
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
+#include "operators.h"
 #include "scanner.h"
 #include "termCell.h"
+
+#include <iterator>
 
 namespace quorin {
 
 namespace {
 
-// Folding order, one pass each: "^" binds tightest, "+" loosest.
-constexpr char foldingOrder[] = {'^', '/', '*', '-', '+'};
-
-bool isOperatorSign(char character) {
-    return character == '+' || character == '-' || character == '*' || character == '/' ||
-           character == '^';
-}
-
-// Levels of parseExpr on the stack; a line nested deeper is refused.
-int parseDepth = 0;
-
+// One level of parseExpr on the stack; a line nested deeper is refused.
 class parseLevel {
   public:
     parseLevel() {
-        if (parseDepth >= maxParseDepth) raiseError(parseError);
-        ++parseDepth;
+        if (currentLine.parseDepth >= maxParseDepth) raiseError(parseError);
+        ++currentLine.parseDepth;
     }
-    ~parseLevel() { --parseDepth; }
+    ~parseLevel() { --currentLine.parseDepth; }
     parseLevel(const parseLevel&) = delete;
     parseLevel& operator=(const parseLevel&) = delete;
 };
@@ -51,7 +44,7 @@ const char* readSign(const char* position, termList& terms) {
 const char* readGroup(const char* position, termList& terms) {
     knob* tree = parseExpr(position, &position);
     if (!tree) raiseError(parseError);
-    if (tree->kind == 'V') tree->kind = 'v';
+    if (tree->kind == nodeKind::name) tree->kind = nodeKind::groupedName;
     storeItem(terms, tree);
     return position;
 }
@@ -132,7 +125,7 @@ const char* parseTerms(const char* position, termList& terms) {
             ++position;
         } else if (character == '(') {
             position = readGroup(position + 1, terms);
-        } else if (isOperatorSign(character)) {
+        } else if (findOperator(character)) {
             position = readSign(position, terms);
         } else if (character == '[') {
             position = terms.current == terms.head ? readRootEnvironmentForm(position + 1, terms)
@@ -185,10 +178,11 @@ binding* parseEnv(const char* position, const char*& end) {
     }
 }
 
-// level -> item { sign item }   folded "^" first, then "/", "*", "-", "+"
+// level -> item { sign item }   folded in decreasing precedence: "^" first,
+// then "/", "*", "-", "+"
 knob* mount(termList& terms) {
-    for (const char op : foldingOrder)
-        submount(terms, op);
+    for (auto op = std::rbegin(operators); op != std::rend(operators); ++op)
+        submount(terms, op->sign);
     if (terms.head->next) raiseError(parseErrorAtMount);
     if (terms.head->holdsSign) raiseError(parseErrorAtSubmount);
     knob* tree = terms.head->node;

@@ -1,20 +1,20 @@
 #include "heapText.h"
 
-#include <cstdlib>
+#include "nodeStorage.h"
+
 #include <cstring>
-#include <new>
 
 namespace quorin {
 
+// Names come and go with every application's argument list: they share the
+// nodes' kept blocks.
 char* copyText(const char* text) {
     const std::size_t size = std::strlen(text) + 1;
-    auto* copy = static_cast<char*>(std::malloc(size));
-    if (!copy) throw std::bad_alloc();
-    return static_cast<char*>(std::memcpy(copy, text, size));
+    return static_cast<char*>(std::memcpy(allocateNode(size), text, size));
 }
 
 void freeText(char* text) {
-    std::free(text);
+    freeNode(text, std::strlen(text) + 1);
 }
 
 } // namespace quorin

@@ -1,4 +1,4 @@
-// Names kept on the heap, exactly as long as they need.
+// Names kept on the heap, as long as they need.
 #ifndef QUORIN_HEAP_TEXT_H
 #define QUORIN_HEAP_TEXT_H
 

@@ -1,8 +1,7 @@
 #include "knob.h"
 
-#include "errors.h"
-#include "lineBudget.h"
 #include "nodeStorage.h"
+#include "operators.h"
 
 #include <new>
 #include <vector>
@@ -11,21 +10,9 @@ namespace quorin {
 
 namespace {
 
-// Print precedence follows folding order: the operator folded first binds
-// tightest and has the highest number.
 std::int32_t precedenceOf(char kind) {
-    switch (kind) {
-    case '-':
-        return 1;
-    case '*':
-        return 2;
-    case '/':
-        return 3;
-    case '^':
-        return 4;
-    default:
-        return 0; // "+", and every kind that is no operator
-    }
+    const operatorFacts* op = findOperator(kind);
+    return op ? op->precedence : 0;
 }
 
 // Nodes whose last reference went while another teardown was running. The
@@ -36,17 +23,7 @@ bool tearingDown = false;
 
 // Numbers, names and built-ins hold no nodes: tearing one down never recurses.
 bool holdsNoNodes(const knob& node) {
-    switch (node.kind) {
-    case '+':
-    case '-':
-    case '*':
-    case '/':
-    case '^':
-    case 'F':
-        return false;
-    default:
-        return true;
-    }
+    return node.kind != nodeKind::application && !findOperator(node.kind);
 }
 
 void deferTeardown(knob* node) {
@@ -89,17 +66,6 @@ void release(knob* node) {
         delete next;
     }
     tearingDown = false;
-}
-
-bool tryEvaluate(const knob& node, const binding* environment, double& value) {
-    const trialMark mark;
-    try {
-        value = node.evaluate(environment);
-        return true;
-    } catch (errorCode) {
-        mark.rollBack();
-        return false;
-    }
 }
 
 } // namespace quorin

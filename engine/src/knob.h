@@ -6,6 +6,8 @@
 #ifndef QUORIN_KNOB_H
 #define QUORIN_KNOB_H
 
+#include "errors.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -13,6 +15,35 @@ namespace quorin {
 
 struct binding;
 class textWriter;
+
+// The kind characters of the nodes that are no operator (an operator node's
+// kind is its sign, operators.h).
+namespace nodeKind {
+inline constexpr char number = 'l';
+inline constexpr char name = 'V';
+inline constexpr char groupedName = 'v'; // a name that stood alone in parentheses
+inline constexpr char application = 'F';
+inline constexpr char builtin = 'L';
+} // namespace nodeKind
+
+// What a numeric evaluation gives: the value, or the code of the error that
+// stopped it. Reduction tries evaluations all the time and takes the
+// symbolic way when one fails, so a failure comes back as a value; only
+// what ends the whole line is thrown.
+struct [[nodiscard]] evaluation {
+    double value;
+    errorCode failure; // 0 when there is a value
+
+    bool failed() const { return failure != 0; }
+};
+
+inline evaluation valueOf(double value) {
+    return {value, 0};
+}
+
+inline evaluation failureOf(errorCode code) {
+    return {0.0, code};
+}
 
 class knob {
   public:
@@ -25,8 +56,8 @@ class knob {
     // Teardown: releases what the node holds; release frees the node itself.
     virtual ~knob() = default;
 
-    // The numeric value under environment; throws an errorCode when there is none.
-    virtual double evaluate(const binding* environment) const = 0;
+    // The numeric value under environment, or the error code when there is none.
+    virtual evaluation evaluate(const binding* environment) const = 0;
     // A tree that means the same under environment, as a new reference.
     virtual knob* reduce(const binding* environment) = 0;
     // Writes the node's text; returns the number of characters written.
@@ -46,16 +77,12 @@ class knob {
 // the depth of a tree, however deep.
 void release(knob* node);
 
-// A trial evaluation: false when it raised one of the engine's error codes.
-// Anything else (an abort, exhausted memory) passes through.
-bool tryEvaluate(const knob& node, const binding* environment, double& value);
-
-// A number constant (kind 'l').
+// A number constant (nodeKind::number).
 class numKnob final : public knob {
   public:
     explicit numKnob(double value);
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -64,7 +91,7 @@ class numKnob final : public knob {
 
 class knobRef;
 
-// One of the five operators (its kind is the operator character).
+// One of the five operators (its kind is the operator's sign).
 class opKnob final : public knob {
   public:
     // Adopts both operands; the parser builds a sign without them and sets
@@ -72,7 +99,7 @@ class opKnob final : public knob {
     opKnob(knob* left, knob* right, char op);
     ~opKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -86,11 +113,6 @@ class opKnob final : public knob {
     // Folds the number b, as this operator's right operand, into the reduced left operand l.
     knob* reduceTreeNum(knobRef l, double b) const;
 
-    // Whether a left operand of 0 gives 0 without the right one being looked at.
-    static bool shortCutsAtZero(char op);
-    // Two values combined as the operator does, without the zero short cut.
-    static double combine(char op, double left, double right);
-
   private:
     knob* reduceWithNumericLeft(double leftValue, const binding* environment);
     knob* reduceWithSymbolicLeft(const binding* environment);
@@ -99,13 +121,13 @@ class opKnob final : public knob {
     knob* right;
 };
 
-// A name (kind 'V'; 'v' when it stood alone in parentheses).
+// A name (nodeKind::name, or groupedName when it stood alone in parentheses).
 class varKnob final : public knob {
   public:
     varKnob(const char* name, std::int32_t lookupMark);
     ~varKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -116,14 +138,14 @@ class varKnob final : public knob {
     knob* boundValue(const binding* environment) const;
 };
 
-// An application of a tree to a binding list (kind 'F').
+// An application of a tree to a binding list (nodeKind::application).
 class callKnob final : public knob {
   public:
     // Adopts the tree and the list, which is never empty.
     callKnob(knob* function, binding* arguments);
     ~callKnob() override;
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
@@ -136,7 +158,7 @@ class callKnob final : public knob {
     void printArguments(textWriter& out) const;
 };
 
-// One of the built-in mathematical functions of x (kind 'L').
+// One of the built-in mathematical functions of x (nodeKind::builtin).
 class builtinKnob final : public knob {
   public:
     static constexpr std::int32_t functionCount = 13;
@@ -145,7 +167,7 @@ class builtinKnob final : public knob {
 
     explicit builtinKnob(std::int32_t functionIndex);
 
-    double evaluate(const binding* environment) const override;
+    evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 

@@ -4,10 +4,10 @@
 
 namespace quorin {
 
-numKnob::numKnob(double value) : knob('l'), value(value) {}
+numKnob::numKnob(double value) : knob(nodeKind::number), value(value) {}
 
-double numKnob::evaluate(const binding*) const {
-    return value;
+evaluation numKnob::evaluate(const binding*) const {
+    return valueOf(value);
 }
 
 knob* numKnob::reduce(const binding*) {

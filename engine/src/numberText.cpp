@@ -1,5 +1,7 @@
 #include "numberText.h"
 
+#include "scanner.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,10 +16,6 @@ namespace {
 
 constexpr std::size_t significantDigits = 6;
 constexpr std::size_t minExponentDigits = 3;
-
-bool isDigit(char character) {
-    return character >= '0' && character <= '9';
-}
 
 // The conversion writes at least two exponent digits; the worksheet has always
 // shown three.

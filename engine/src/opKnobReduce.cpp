@@ -3,10 +3,11 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "operators.h"
 #include "portableMath.h"
 
+#include <cmath>
 #include <span>
-#include <string_view>
 
 namespace quorin {
 
@@ -85,11 +86,11 @@ const foldingRule* findRule(foldingTable table, char inner, char outer) {
 }
 
 bool isNumber(const knob& node) {
-    return node.kind == 'l';
+    return node.kind == nodeKind::number;
 }
 
 double numberValue(const knob& node) {
-    return node.evaluate(nullptr);
+    return static_cast<const numKnob&>(node).value;
 }
 
 knob* makeOperator(knobRef left, knobRef right, char op) {
@@ -111,8 +112,9 @@ knobRef keptOperand(const opKnob& inner, bool numberOnLeft) {
 
 } // namespace
 
+// A power as r finds no rule in either table, so every operator node is tried.
 knob* opKnob::reduceNumTree(double a, knobRef r) const {
-    if (std::string_view("+-*/").find(r->kind) != std::string_view::npos) {
+    if (findOperator(r->kind)) {
         const auto& inner = static_cast<const opKnob&>(*r);
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
@@ -132,7 +134,7 @@ knob* opKnob::reduceNumTree(double a, knobRef r) const {
 }
 
 knob* opKnob::reduceTreeNum(knobRef l, double b) const {
-    if (std::string_view("+-*/^").find(l->kind) != std::string_view::npos) {
+    if (findOperator(l->kind)) {
         const auto& inner = static_cast<const opKnob&>(*l);
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
@@ -155,45 +157,45 @@ knob* opKnob::reduceTreeNum(knobRef l, double b) const {
 
 knob* opKnob::reduce(const binding* environment) {
     return visitTree(operatorVisit, [&] {
-        double leftValue;
-        if (tryEvaluate(*left, environment, leftValue))
-            return reduceWithNumericLeft(leftValue, environment);
+        const evaluation leftValue = left->evaluate(environment);
+        if (!leftValue.failed()) return reduceWithNumericLeft(leftValue.value, environment);
         return reduceWithSymbolicLeft(environment);
     });
 }
 
 knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment) {
+    const operatorFacts& op = *findOperator(kind);
     if (leftValue == 0.0) {
-        if (kind == '*' || kind == '/' || kind == '^') return makeNumber(0.0);
-        if (kind == '+') {
-            double rightValue;
-            if (tryEvaluate(*right, environment, rightValue)) return makeNumber(rightValue);
+        if (op.leftZero == zeroRule::givesZero) return makeNumber(0.0);
+        if (op.leftZero == zeroRule::givesOther) {
+            const evaluation rightValue = right->evaluate(environment);
+            if (!rightValue.failed()) return makeNumber(rightValue.value);
             return right->reduce(environment);
         }
     }
-    double rightValue;
-    if (tryEvaluate(*right, environment, rightValue))
-        return makeNumber(combine(kind, leftValue, rightValue));
+    const evaluation rightValue = right->evaluate(environment);
+    if (!rightValue.failed()) return makeNumber(op.combine(leftValue, rightValue.value));
     return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
 }
 
 knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     knobRef reducedLeft(left->reduce(environment));
-    double rightValue;
-    if (!tryEvaluate(*right, environment, rightValue))
+    const evaluation rightValue = right->evaluate(environment);
+    if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
-    if (rightValue == 0.0) {
-        switch (kind) {
-        case '*':
+    if (rightValue.value == 0.0) {
+        switch (findOperator(kind)->rightZero) {
+        case zeroRule::givesZero:
             return makeNumber(0.0);
-        case '+':
-        case '-':
-            return reducedLeft.handOver();
-        case '^':
+        case zeroRule::givesOne:
             return makeNumber(1.0);
+        case zeroRule::givesOther:
+            return reducedLeft.handOver();
+        case zeroRule::none:
+            break;
         }
     }
-    return reduceTreeNum(std::move(reducedLeft), rightValue);
+    return reduceTreeNum(std::move(reducedLeft), rightValue.value);
 }
 
 } // namespace quorin

@@ -1,9 +1,7 @@
 #include "plainArithmetic.h"
 
-#include "knob.h"
+#include "operators.h"
 #include "scanner.h"
-
-#include <array>
 
 namespace quorin {
 
@@ -12,26 +10,6 @@ namespace {
 // Longer or deeper lines take the general way.
 constexpr int maxStack = 64;
 constexpr int maxDepth = 16;
-
-// Folding order: the operator folded first binds tightest; 0 for no sign.
-constexpr auto bindingStrengths = [] {
-    std::array<signed char, 256> strengths{};
-    strengths['+'] = 1;
-    strengths['-'] = 2;
-    strengths['*'] = 3;
-    strengths['/'] = 4;
-    strengths['^'] = 5;
-    return strengths;
-}();
-
-int bindingStrength(char character) {
-    return bindingStrengths[static_cast<unsigned char>(character)];
-}
-
-// What evaluating an operator node over two numbers gives.
-double evaluated(char op, double left, double right) {
-    return left == 0 && opKnob::shortCutsAtZero(op) ? 0.0 : opKnob::combine(op, left, right);
-}
 
 // Reads a line as parseTerms does and folds it as mount does, as it goes.
 // Folding every "^" from the left, then every "/", and so on down to "+"
@@ -56,16 +34,15 @@ class plainReader {
                 position = readNumberToken(position, number);
                 if (!expectsOperand || !push(number)) return false;
                 expectsOperand = false;
-            } else if (const int strength = bindingStrength(character)) {
+            } else if (const operatorFacts* op = findOperator(character)) {
                 // A "-" that opens the level reads as "0 -"; no other sign may
                 // stand where an operand belongs.
                 if (expectsOperand && (character != '-' || valueCount != valueBase || !push(0.0)))
                     return false;
-                while (signCount > signBase && signStrengths[signCount - 1] >= strength)
+                while (signCount > signBase && signs[signCount - 1]->precedence >= op->precedence)
                     foldLastSign();
                 if (signCount == maxStack) return false;
-                signStrengths[signCount] = strength;
-                signs[signCount++] = character;
+                signs[signCount++] = op;
                 ++signsRead;
                 ++position;
                 expectsOperand = true;
@@ -99,7 +76,10 @@ class plainReader {
 
     // The line's value: reduction answers 0 + X with X itself, not the sum,
     // and the two differ for X = -0.
-    double value() const { return lastFold == '+' && lastLeft == 0 ? lastRight : values[0]; }
+    double value() const {
+        return lastFold && lastFold->leftZero == zeroRule::givesOther && lastLeft == 0 ? lastRight
+                                                                                       : values[0];
+    }
 
     int signsRead = 0;
 
@@ -111,18 +91,17 @@ class plainReader {
     }
 
     void foldLastSign() {
-        const char op = signs[--signCount];
+        const operatorFacts& op = *signs[--signCount];
         const double right = values[--valueCount];
         values[valueCount - 1] = evaluated(op, values[valueCount - 1], right);
     }
 
     const char* position;
     double values[maxStack];
-    char signs[maxStack];
-    int signStrengths[maxStack];
+    const operatorFacts* signs[maxStack];
     int valueCount = 0;
     int signCount = 0;
-    char lastFold = '\0';
+    const operatorFacts* lastFold = nullptr;
     double lastLeft = 0;
     double lastRight = 0;
 };

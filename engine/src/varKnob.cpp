@@ -7,7 +7,7 @@
 namespace quorin {
 
 varKnob::varKnob(const char* name, std::int32_t lookupMark)
-    : knob('V'), lookupMark(lookupMark), name(copyText(name)) {}
+    : knob(nodeKind::name), lookupMark(lookupMark), name(copyText(name)) {}
 
 varKnob::~varKnob() {
     freeText(name);
@@ -19,10 +19,10 @@ knob* varKnob::boundValue(const binding* environment) const {
 }
 
 // A found value is evaluated without any environment: it must stand on its own.
-double varKnob::evaluate(const binding* environment) const {
+evaluation varKnob::evaluate(const binding* environment) const {
     if (const knob* value = boundValue(environment)) return value->evaluate(nullptr);
     reportError(undefinedVariable, name);
-    raiseError(undefinedVariable, name);
+    return failureOf(undefinedVariable);
 }
 
 // A found value is substituted as it is, not reduced again.

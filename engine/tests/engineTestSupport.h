@@ -6,12 +6,12 @@
 #include "QuorinDLL.h"
 #include "binding.h"
 #include "diagnostics.h"
+#include "engineLimits.h"
 #include "engineState.h"
 #include "errors.h"
 #include "grammar.h"
 #include "knob.h"
 #include "knobRef.h"
-#include "lineBudget.h"
 #include "textWriter.h"
 
 #include <gtest/gtest.h>
@@ -54,13 +54,12 @@ inline std::string capturedStdout() {
     return ::testing::internal::GetCapturedStdout();
 }
 
-// Every test starts with an empty root environment and a fresh line budget.
+// Every test starts with an empty root environment and a fresh line.
 class engineTest : public ::testing::Test {
   protected:
     void SetUp() override {
         finalize();
-        nestDepth = 0;
-        startLineBudget();
+        startLine();
     }
     void TearDown() override { finalize(); }
 };

@@ -43,10 +43,10 @@ TEST_F(grammarTest, foldsEachOperatorLeftToRightInFixedOrder) {
 
 TEST_F(grammarTest, nameAloneInParenthesesIsMarked) {
     const knobRef group = parsed("(f)");
-    EXPECT_EQ(group->kind, 'v');
+    EXPECT_EQ(group->kind, nodeKind::groupedName);
     EXPECT_EQ(group->precedence, 0);
     const knobRef call = parsed("(f)[x = 3]");
-    EXPECT_EQ(static_cast<const callKnob&>(*call).function->kind, 'v');
+    EXPECT_EQ(static_cast<const callKnob&>(*call).function->kind, nodeKind::groupedName);
     EXPECT_EQ(printed(*call), "(f)[x = 3]");
 }
 

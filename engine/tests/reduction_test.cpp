@@ -1,4 +1,5 @@
 #include "engineTestSupport.h"
+#include "operators.h"
 
 #include <cmath>
 #include <random>
@@ -111,7 +112,7 @@ TEST(powerTest, squaresOfWholeNumbersAreWhatPowGives) {
         bases.push_back(static_cast<double>(random() % 67108865));
     for (const double base : bases) {
         for (const double signedBase : {base, -base})
-            EXPECT_EQ(opKnob::combine('^', signedBase, 2), std::pow(signedBase, 2.0))
+            EXPECT_EQ(findOperator('^')->combine(signedBase, 2), std::pow(signedBase, 2.0))
                 << "for " << signedBase;
     }
 }

@@ -24,7 +24,7 @@ TEST_F(scannerTest, numberTokenRunsOverDigitsPointsAndExponents) {
         const char* rest = scanNumber(c.text, node);
         const knobRef number(node);
         EXPECT_EQ(rest - c.text, c.consumed) << "for " << c.text;
-        EXPECT_EQ(number->kind, 'l');
+        EXPECT_EQ(number->kind, nodeKind::number);
         EXPECT_EQ(printed(*number), c.value) << "for " << c.text;
     }
 }
@@ -66,7 +66,7 @@ TEST_F(scannerTest, variableIsLookedUpByDefault) {
     EXPECT_STREQ(parseVar("abc12+1", node), "+1");
     const knobRef name(node);
     const auto& variable = static_cast<const varKnob&>(*name);
-    EXPECT_EQ(variable.kind, 'V');
+    EXPECT_EQ(variable.kind, nodeKind::name);
     EXPECT_EQ(variable.precedence, 0);
     EXPECT_EQ(variable.lookupMark, 0);
     EXPECT_EQ(printed(variable), "abc12");
