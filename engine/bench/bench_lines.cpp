@@ -22,9 +22,8 @@ std::size_t fitting(const std::string& piece, std::size_t fixedLength) {
 // whole chain below it.
 heavyLine chainOverUnboundName(char op) {
     const std::string link = std::string(1, op) + "2";
-    return {std::string("chain of ") + op + " over an unbound name",
-            {},
-            "a" + repeated(link, fitting(link, 1))};
+    const std::string name = std::string("chain of ").append(1, op).append(" over an unbound name");
+    return {name, {}, "a" + repeated(link, fitting(link, 1))};
 }
 
 heavyLine deepParentheses() {

@@ -105,7 +105,8 @@ TEST_F(grammarTest, nestingBeyondTheBoundIsRefused) {
     const std::string deepest = std::string(maxParseDepth - 1, '(') + "1";
     EXPECT_EQ(printed(*parsed(deepest.c_str())), "1");
     EXPECT_EQ(parseFailure(("(" + deepest).c_str()), parseError);
-    EXPECT_EQ(parseFailure((std::string(100000, '(') + "1").c_str()), parseError);
+    const std::string farTooDeep = std::string(100000, '(').append("1");
+    EXPECT_EQ(parseFailure(farTooDeep.c_str()), parseError);
 }
 
 TEST_F(grammarTest, rootEnvironmentLineBindsInWrittenOrderAndYieldsNoTree) {
