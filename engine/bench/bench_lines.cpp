@@ -77,11 +77,12 @@ heavyLine selfApplyingThroughItsArgument() {
             "f[f =  y] +1"};
 }
 
-} // namespace
-
-std::vector<std::string> arithmeticLines(int count) {
-    std::mt19937 generator(332971);
-    std::uniform_int_distribution<int> number(100, 999);
+// Lines of one pattern filled with four random numbers from a fixed seed.
+template <typename Pattern>
+std::vector<std::string> numberedLines(int count, unsigned seed, int lowest, int highest,
+                                       Pattern pattern) {
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<int> number(lowest, highest);
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -89,24 +90,25 @@ std::vector<std::string> arithmeticLines(int count) {
         const std::string b = std::to_string(number(generator));
         const std::string c = std::to_string(number(generator));
         const std::string d = std::to_string(number(generator));
-        lines.push_back(a + "+" + b + "*" + c + "-(" + d + "+" + a + ")*" + b + "+" + c + "^2");
+        lines.push_back(pattern(a, b, c, d));
     }
     return lines;
 }
 
+using digits = const std::string&;
+
+} // namespace
+
+std::vector<std::string> arithmeticLines(int count) {
+    return numberedLines(count, 332971, 100, 999, [](digits a, digits b, digits c, digits d) {
+        return a + "+" + b + "*" + c + "-(" + d + "+" + a + ")*" + b + "+" + c + "^2";
+    });
+}
+
 std::vector<std::string> symbolicLines(int count) {
-    std::mt19937 generator(345223);
-    std::uniform_int_distribution<int> number(10, 99);
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const std::string a = std::to_string(number(generator));
-        const std::string b = std::to_string(number(generator));
-        const std::string c = std::to_string(number(generator));
-        const std::string d = std::to_string(number(generator));
-        lines.push_back("a*" + a + "+b*" + b + "-(c+" + c + ")*" + d);
-    }
-    return lines;
+    return numberedLines(count, 345223, 10, 99, [](digits a, digits b, digits c, digits d) {
+        return "a*" + a + "+b*" + b + "-(c+" + c + ")*" + d;
+    });
 }
 
 std::vector<std::string> applicationLines(int count) {
