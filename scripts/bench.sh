@@ -25,6 +25,10 @@ bc_comparison() {
 }
 
 window_benchmark() {
+    if ! bash scripts/host-runs-32bit.sh; then
+        echo "window benchmark skipped: Wine cannot run here"
+        return 0
+    fi
     build_bench heavy_lines
     cmake --preset mingw >/dev/null
     cmake --build --preset mingw --target QuorinUI worvane_probe worvane_spy >/dev/null

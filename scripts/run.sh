@@ -19,9 +19,18 @@ build_quietly() { # PRESET TARGET
     fi
 }
 
-if [ -z "${DISPLAY:-}" ] || [ "$#" -gt 0 ]; then
-    [ "$#" -eq 0 ] &&
-        echo "run: no display (DISPLAY is not set), so the command-line worksheet starts instead of the window." >&2
+window_possible=true
+if [ "$#" -gt 0 ]; then
+    window_possible=false
+elif [ -z "${DISPLAY:-}" ]; then
+    echo "run: no display (DISPLAY is not set), so the command-line worksheet starts instead of the window." >&2
+    window_possible=false
+elif ! bash "$repo/scripts/host-runs-32bit.sh"; then
+    echo "run: Wine cannot run here, so the command-line worksheet starts instead of the window." >&2
+    window_possible=false
+fi
+
+if ! $window_possible; then
     build_quietly native quorin
     exec "$repo/build/native/worksheet/cli/quorin" "$@"
 fi
