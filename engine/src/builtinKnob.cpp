@@ -18,17 +18,17 @@ struct builtinFunction {
 
 // In functionIndex order, from 1.
 constexpr builtinFunction builtinFunctions[builtinKnob::functionCount] = {
-    {"sin", [](double v) { return portableMath::sin(v); }},
-    {"cos", [](double v) { return portableMath::cos(v); }},
-    {"tan", [](double v) { return portableMath::tan(v); }},
-    {"asin", [](double v) { return portableMath::asin(v); }},
-    {"acos", [](double v) { return portableMath::acos(v); }},
-    {"atan", [](double v) { return portableMath::atan(v); }},
+    {"sin", portableMath::sin},
+    {"cos", portableMath::cos},
+    {"tan", portableMath::tan},
+    {"asin", portableMath::asin},
+    {"acos", portableMath::acos},
+    {"atan", portableMath::atan},
     {"abs", [](double v) { return std::fabs(v); }},
-    {"sqrt", [](double v) { return portableMath::sqrt(v); }},
-    {"exp", [](double v) { return portableMath::exp(v); }},
-    {"log", [](double v) { return portableMath::log10(v); }},
-    {"ln", [](double v) { return portableMath::log(v); }},
+    {"sqrt", portableMath::sqrt},
+    {"exp", portableMath::exp},
+    {"log", portableMath::log10},
+    {"ln", portableMath::log},
     {"delta", [](double v) { return v == 0.0 ? 1.0 : 0.0; }},
     {"step", [](double v) { return v < 0.0 ? 0.0 : 1.0; }},
 };

@@ -21,39 +21,17 @@ double olm_pow(double base, double exponent);
 
 namespace quorin::portableMath {
 
-inline double sin(double x) {
-    return olm_sin(x);
-}
-inline double cos(double x) {
-    return olm_cos(x);
-}
-inline double tan(double x) {
-    return olm_tan(x);
-}
-inline double asin(double x) {
-    return olm_asin(x);
-}
-inline double acos(double x) {
-    return olm_acos(x);
-}
-inline double atan(double x) {
-    return olm_atan(x);
-}
-inline double sqrt(double x) {
-    return olm_sqrt(x);
-}
-inline double exp(double x) {
-    return olm_exp(x);
-}
-inline double log10(double x) {
-    return olm_log10(x);
-}
-inline double log(double x) {
-    return olm_log(x);
-}
-inline double pow(double base, double exponent) {
-    return olm_pow(base, exponent);
-}
+inline constexpr auto sin = olm_sin;
+inline constexpr auto cos = olm_cos;
+inline constexpr auto tan = olm_tan;
+inline constexpr auto asin = olm_asin;
+inline constexpr auto acos = olm_acos;
+inline constexpr auto atan = olm_atan;
+inline constexpr auto sqrt = olm_sqrt;
+inline constexpr auto exp = olm_exp;
+inline constexpr auto log10 = olm_log10;
+inline constexpr auto log = olm_log;
+inline constexpr auto pow = olm_pow;
 
 } // namespace quorin::portableMath
 
