@@ -11,6 +11,10 @@ windows_packages=(
     g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386
     xvfb xdotool imagemagick fonts-ipafont-gothic locales zip
 )
+# The 32-bit data model on any host: the engine and the worksheet built as
+# i386 Linux programs and run by qemu's user-mode emulator, which also runs
+# the 32-bit release under the 64-bit Wine where the kernel runs no 32-bit code.
+i386_packages=(g++-multilib libedit-dev:i386 qemu-user wine64)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,13 +33,29 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root apt-get update -qq
 fi
 
-mapfile -t missing < <(missing_packages "${native_packages[@]}" "${windows_packages[@]}")
+mapfile -t missing < <(missing_packages "${native_packages[@]}" "${windows_packages[@]}" "${i386_packages[@]}")
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     as_root apt-get update -qq
     # Without recommends: fonts-wine would replace the default font by a
     # bitmap font that draws kanji as boxes.
     DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# qemu before 8.1 searches the emulated address space page by page on every
+# mmap: a 32-bit Wine program then takes a minute to start, not seconds.
+# Debian 12 has 7.2; its backports have a newer one.
+emulator_is_recent() {
+    local version
+    version="$(qemu-i386 --version 2>/dev/null | sed -n 's/^qemu-i386 version \([0-9]*\.[0-9]*\).*/\1/p')"
+    [ -n "$version" ] && printf '8.1\n%s\n' "$version" | sort -V -C
+}
+if ! emulator_is_recent && grep -qx 'VERSION_CODENAME=bookworm' /etc/os-release; then
+    echo "setup: installing qemu-user from bookworm-backports"
+    echo 'deb http://deb.debian.org/debian bookworm-backports main' |
+        as_root tee /etc/apt/sources.list.d/bookworm-backports.list >/dev/null
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user
 fi
 
 # Wine takes its ANSI code page from the locale: ja_JP.UTF-8 gives 932.
