@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the worksheet: the window
-# (QuorinUI.exe under Wine) on the user's display, or, without a display, the
-# command-line worksheet.
+# (QuorinUI.exe under Wine: the 32-bit release, or its 64-bit twin where the
+# kernel runs no 32-bit programs) on the user's display, or, without a
+# display, the command-line worksheet.
 # Usage: scripts/run.sh [FILE...]   (FILEs go to the command-line worksheet)
 # FILEs, and the files they load, are found from the directory it is run in.
 set -euo pipefail
@@ -25,9 +26,6 @@ if [ "$#" -gt 0 ]; then
 elif [ -z "${DISPLAY:-}" ]; then
     echo "run: no display (DISPLAY is not set), so the command-line worksheet starts instead of the window." >&2
     window_possible=false
-elif ! bash "$repo/scripts/host-runs-32bit.sh"; then
-    echo "run: Wine cannot run here, so the command-line worksheet starts instead of the window." >&2
-    window_possible=false
 fi
 
 if ! $window_possible; then
@@ -35,7 +33,10 @@ if ! $window_possible; then
     exec "$repo/build/native/worksheet/cli/quorin" "$@"
 fi
 
-build_quietly mingw QuorinUI
+preset="$(bash "$repo/scripts/windows-preset.sh")"
+build_quietly "$preset" QuorinUI
+program="$repo/build/$preset/bin/QuorinUI.exe"
 source "$repo/scripts/wine-env.sh"
+worvane_select_wine "$program"
 worvane_prepare_wine_prefix
-exec wine "$repo/build/mingw/bin/QuorinUI.exe"
+exec "$worvane_wine_loader" "$program"

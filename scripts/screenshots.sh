@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Builds the Windows program and takes the README's screenshots into docs/
-# from the real window under Wine: the sheet with answers, the popup menu
-# and the about box.
+# from the real window under Wine (the 32-bit release, or its 64-bit twin
+# where the kernel runs no 32-bit programs): the sheet with answers, the
+# popup menu and the about box.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh || exit 1
-{ cmake --preset mingw && cmake --build --preset mingw --target QuorinUI worvane_probe worvane_spy; } \
+preset="$(bash scripts/windows-preset.sh)"
+{ cmake --preset "$preset" && cmake --build --preset "$preset" --target QuorinUI worvane_probe worvane_spy; } \
     >/dev/null || exit 1
-suite_dir="$PWD/build/screenshots"
+program="$PWD/build/$preset/bin/QuorinUI.exe"
+suite_dir="$PWD/build/$preset/screenshots"
 output_dir="$PWD/docs"
-bash worksheet/e2e/suite.sh start "$suite_dir" || exit 1
+bash worksheet/e2e/suite.sh start "$suite_dir" "$program" || exit 1
 source worksheet/e2e/harness.sh
-e2e_setup screenshots "$suite_dir" build/mingw/bin/QuorinUI.exe build/mingw/bin/worvane_probe.exe
-trap 'end_processes; bash worksheet/e2e/suite.sh stop "$suite_dir"' EXIT
+e2e_setup screenshots "$suite_dir" "$program" "build/$preset/bin/worvane_probe.exe"
+trap 'end_processes; bash worksheet/e2e/suite.sh stop "$suite_dir" "$program"' EXIT
 
 # The screen outside the window's region is black: trimming it leaves the
 # window, with whatever popup or dialog it shows.

@@ -7,8 +7,9 @@ native_packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     libgtest-dev googletest libbenchmark-dev bc hyperfine pkg-config libedit-dev
 )
+# The 32-bit release and its 64-bit twin, and the Wine of each.
 windows_packages=(
-    g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
     xvfb xdotool imagemagick fonts-ipafont-gothic locales zip
 )
 # The 32-bit data model on any host: the engine and the worksheet built as

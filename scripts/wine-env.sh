@@ -1,15 +1,59 @@
-# Source this: sets up the environment for running the Windows build under
-# Wine, and prepares a 32-bit Japanese prefix once.
-#   WINEPREFIX defaults to ~/.local/share/worvane/wine (override before sourcing).
+# Source this: sets up the environment for running the Windows builds under
+# Wine; then worvane_select_wine PROGRAM chooses the Wine that runs the
+# program's architecture and its prefix, and worvane_prepare_wine_prefix
+# prepares that prefix once.
 
-export WINEARCH=win32
-export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/worvane/wine}"
 # Wine's ANSI code page follows LC_ALL: any other value silently gives 1252.
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Plain -all would also hide a missing DLL.
 export WINEDEBUG="-all,err+module"
+
+# The machine type in a program's PE header: i386 or x86-64.
+worvane_program_machine() { # PROGRAM
+    local header machine
+    header="$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')"
+    [ -n "$header" ] && machine="$(od -An -tx1 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')"
+    case "${machine:-}" in
+    4c01) echo i386 ;;
+    6486) echo x86-64 ;;
+    *)
+        echo "wine: $1 is no Windows program for x86" >&2
+        return 1
+        ;;
+    esac
+}
+
+# Chooses Wine for the program's architecture: a 32-bit program runs under
+# 32-bit Wine in a win32 prefix, a 64-bit one under 64-bit Wine in a win64
+# prefix. Each architecture has a prefix of its own, by default
+# ~/.local/share/worvane/wine-win32 or wine-win64; a WINEPREFIX set before
+# is kept. Debian's wine, wineboot and winepath start the 32-bit loader
+# whenever wine32 is installed, so 64-bit Wine is named by its path.
+worvane_select_wine() { # PROGRAM
+    local machine
+    machine="$(worvane_program_machine "$1")" || return 1
+    case "$machine" in
+    i386)
+        export WINEARCH=win32
+        worvane_wine_loader=wine
+        worvane_wine_name="32-bit Wine"
+        ;;
+    x86-64)
+        export WINEARCH=win64
+        worvane_wine_loader=/usr/lib/wine/wine64
+        worvane_wine_name="64-bit Wine"
+        ;;
+    esac
+    export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/worvane/wine-$WINEARCH}"
+}
+
+# Runs a Windows program, or one of Wine's own (wineboot, reg, winepath),
+# under the chosen Wine.
+worvane_wine() {
+    "${worvane_wine_loader:?worvane_select_wine chooses Wine first}" "$@"
+}
 
 # Raised whenever the preparation changes, so that older prefixes get it too.
 worvane_prefix_version=2
@@ -22,12 +66,12 @@ worvane_prepare_wine_prefix() {
         flock 9
         [ "$(cat "$WINEPREFIX/.worvane-ready" 2>/dev/null)" = "$worvane_prefix_version" ] && exit 0
         echo "wine: preparing the prefix $WINEPREFIX (once)" >&2
-        wineboot -i >/dev/null 2>&1 </dev/null
+        worvane_wine wineboot -i >/dev/null 2>&1 </dev/null
         # Unmanaged windows: without a window manager (Xvfb) managed dialogs lose
         # their captions and keystrokes get lost.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+        worvane_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
         # A crash must end the process, not wait on a dialog.
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+        worvane_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
         worvane_install_fonts || exit 1
         wineserver -w
         echo "$worvane_prefix_version" >"$WINEPREFIX/.worvane-ready"
@@ -38,7 +82,7 @@ worvane_prepare_wine_prefix() {
 # fixed-width IPAGothic, too wide for the box. IPAPGothic is made to the
 # proportional font's metrics. Caption buttons draw their glyphs with Marlett.
 worvane_install_fonts() {
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
+    worvane_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
         >/dev/null 2>&1 </dev/null || return 1
     local marlett
     marlett="$(worvane_marlett_font)" || return 1
@@ -78,7 +122,7 @@ worvane_marlett_font() {
 # that no test's output pipe stays open behind it.
 worvane_start_wineserver() {
     if wineserver "-p${1:-}" </dev/null >/dev/null 2>&1; then
-        wine cmd /c exit </dev/null >/dev/null 2>&1
+        worvane_wine cmd /c exit </dev/null >/dev/null 2>&1
     fi
     return 0
 }

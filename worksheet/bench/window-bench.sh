@@ -7,7 +7,7 @@
 # judges nothing.
 #   window-bench.sh SUITE_DIR PROGRAM PROBE LINES_FILE
 # LINES_FILE is what engine/bench's heavy_lines writes; the suite's display
-# must be running (worksheet/e2e/suite.sh start SUITE_DIR).
+# must be running (worksheet/e2e/suite.sh start SUITE_DIR PROGRAM).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/harness.sh"
 
@@ -58,7 +58,7 @@ flush_set() {
     setups=()
 }
 
-echo "Window under Wine, Return to answer on the sheet, best of $turns (probe log: $probe_log):"
+echo "Window under $worvane_wine_name, Return to answer on the sheet, best of $turns (probe log: $probe_log):"
 # On a descriptor of its own: the programs started in the loop read none of it.
 while IFS=$'\t' read -r -u 3 kind text; do
     case "$kind" in

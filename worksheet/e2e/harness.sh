@@ -16,6 +16,7 @@ e2e_setup() {
     suite_dir="$2"
     program="$3"
     probe_program="$4"
+    suite_program="$program"
     source "$(dirname "${BASH_SOURCE[0]}")/suiteEnvironment.sh"
     [ -n "${DISPLAY:-}" ] || {
         echo "FAIL: the suite's display is not running (the e2e.start_display fixture starts it)"
@@ -49,7 +50,7 @@ fail() {
 # Runs the probe; its output goes to the test's log and into probe_output.
 probe() {
     local status=0
-    probe_output="$(wine "$probe_program" "$@" --timeout "$probe_timeout_ms" --save "$failures_dir/$test_name")" ||
+    probe_output="$(worvane_wine "$probe_program" "$@" --timeout "$probe_timeout_ms" --save "$failures_dir/$test_name")" ||
         status=$?
     [ -n "$probe_output" ] && sed 's/^/  probe: /' <<<"$probe_output"
     return "$status"
@@ -65,7 +66,7 @@ check() {
 # Starts the program and reads where its window and parts are.
 start_program() {
     program_output="$failures_dir/$test_name.stdout"
-    wine "$program" </dev/null >"$program_output" 2>/dev/null &
+    worvane_wine "$program" </dev/null >"$program_output" 2>/dev/null &
     program_pid=$!
     read_geometry
 }
@@ -193,13 +194,18 @@ start_spy() {
     spy_log="$failures_dir/$test_name.spy"
     : >"$spy_log"
     : >"$spy_log.out"
-    wine "$probe_program" spy "$(winepath -w "$spy_log")" --timeout 120000 >"$spy_log.out" 2>&1 &
+    worvane_wine "$probe_program" spy "$(windows_path_of "$spy_log")" --timeout 120000 >"$spy_log.out" 2>&1 &
     spy_pid=$!
     wait_for "the spy hooks the program" grep -qx ready "$spy_log.out"
 }
 
 expect_spied() {
     wait_for "the program reports: $1" grep -Fxq -- "$1" "$spy_log"
+}
+
+# The Windows path of a file, for the programs under Wine.
+windows_path_of() { # FILE
+    worvane_wine winepath -w "$1" 2>/dev/null
 }
 
 # wait_for DESCRIPTION COMMAND...: polls the command until it succeeds.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The release as a user gets it: worvane.zip unpacked into an empty folder
-# of a fresh Wine prefix. Its programs must import no DLL that is neither
+# of a fresh prefix of the Wine that runs its programs' architecture. Its programs must import no DLL that is neither
 # beside them nor part of the system (no MinGW runtime DLL), quorin.exe must
 # answer an example as expected, and QuorinUI.exe must start and close with
 # Wine reporting no missing module.
@@ -22,14 +22,29 @@ expect_no_module_error() { # LOG WHAT
     ! grep -q 'err:module' "$1" || fail "$2: $(grep 'err:module' "$1" | head -n 3)"
 }
 
+# The 64-bit objdump reads the programs of both architectures. Every
+# program imports at least KERNEL32.dll: no names at all means objdump read
+# nothing.
+# Prints the names, or says why there are none and fails.
 imported_dlls() { # FILE
-    i686-w64-mingw32-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p'
+    local dump names
+    if ! dump="$(x86_64-w64-mingw32-objdump -p "$1" 2>&1)"; then
+        echo "objdump cannot read $(basename "$1"): $dump"
+        return 1
+    fi
+    names="$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump")"
+    if [ -z "$names" ]; then
+        echo "objdump finds no imported DLL in $(basename "$1")"
+        return 1
+    fi
+    echo "$names"
 }
 
 # Every import is beside the programs or in the fresh prefix's system folder.
 check_imports() {
-    local file dll
+    local file dll dlls checked=0
     for file in "$folder"/*.exe "$folder"/*.dll; do
+        dlls="$(imported_dlls "$file")" || fail "$dlls"
         while read -r dll; do
             case "${dll,,}" in
             libgcc* | libstdc++* | libwinpthread*)
@@ -37,14 +52,15 @@ check_imports() {
             esac
             [ -n "$(find "$folder" "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ] ||
                 fail "$(basename "$file") needs $dll, which is neither in the release nor in Windows"
-        done < <(imported_dlls "$file")
+            checked=$((checked + 1))
+        done <<<"$dlls"
     done
-    echo "imports: nothing missing, no MinGW runtime DLL"
+    echo "imports: $checked checked, nothing missing, no MinGW runtime DLL"
 }
 
 check_console_worksheet() {
     local output="$work/tour.out" errors="$work/tour.err"
-    (cd "$folder" && wine quorin.exe 'examples\tour.qw' </dev/null >"$output" 2>"$errors") ||
+    (cd "$folder" && worvane_wine quorin.exe 'examples\tour.qw' </dev/null >"$output" 2>"$errors") ||
         fail "quorin.exe examples\\tour.qw ended with an error: $(head -c 300 "$errors")"
     expect_no_module_error "$errors" "quorin.exe"
     tr -d '\r' <"$output" | cmp -s - "$folder/examples/expected/tour.txt" ||
@@ -54,12 +70,11 @@ check_console_worksheet() {
 
 check_window_program() {
     local errors="$work/QuorinUI.err" status=0
-    worvane_start_display || fail "no display for the window"
-    (cd "$folder" && exec wine QuorinUI.exe </dev/null >/dev/null 2>"$errors") &
+    (cd "$folder" && worvane_wine QuorinUI.exe </dev/null >/dev/null 2>"$errors") &
     local program_pid=$!
     # The first window of a fresh prefix takes its time.
-    wine "$probe_program" window --timeout 60000 >/dev/null || fail "QuorinUI.exe shows no window"
-    wine "$probe_program" close >/dev/null || fail "QuorinUI.exe cannot be closed"
+    worvane_wine "$probe_program" window --timeout 60000 >/dev/null || fail "QuorinUI.exe shows no window"
+    worvane_wine "$probe_program" close >/dev/null || fail "QuorinUI.exe cannot be closed"
     wait "$program_pid" || status=$?
     [ "$status" -eq 0 ] || fail "QuorinUI.exe ended with exit code $status"
     expect_no_module_error "$errors" "QuorinUI.exe"
@@ -67,17 +82,22 @@ check_window_program() {
 }
 
 rm -rf "$work"
-mkdir -p "$work"
+mkdir -p "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+for file in QuorinUI.exe QuorinDLL.dll quorin.exe README.txt examples/tour.qw; do
+    [ -f "$work/unpacked/worvane/$file" ] || fail "the release has no $file"
+done
 export WINEPREFIX="$work/wine"
+worvane_select_wine "$work/unpacked/worvane/QuorinUI.exe" || fail "the release holds no Windows program"
+echo "release: $(basename "$zip") under $worvane_wine_name"
 trap 'wineserver -k 2>/dev/null; worvane_stop_display' EXIT
 worvane_prepare_wine_prefix || fail "cannot prepare a fresh Wine prefix"
-unpacked="$WINEPREFIX/drive_c/release"
-mkdir -p "$unpacked"
-(cd "$unpacked" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
-folder="$unpacked/worvane"
-for file in QuorinUI.exe QuorinDLL.dll quorin.exe README.txt examples/tour.qw; do
-    [ -f "$folder/$file" ] || fail "the release has no $file"
-done
+folder="$WINEPREFIX/drive_c/release/worvane"
+mkdir -p "$(dirname "$folder")"
+mv "$work/unpacked/worvane" "$folder"
+# The display first: the wineserver's first client starts the desktop, which
+# takes its display driver from that client's DISPLAY.
+worvane_start_display || fail "no display for the window"
 worvane_start_wineserver
 check_imports
 check_console_worksheet

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Starts and stops what the whole end-to-end suite shares: a private X
-# display and a persistent wineserver.
-#   suite.sh start SUITE_DIR
-#   suite.sh stop SUITE_DIR
+# display and a persistent wineserver, in a prefix of the Wine that runs
+# the program's architecture.
+#   suite.sh start SUITE_DIR PROGRAM
+#   suite.sh stop SUITE_DIR PROGRAM
 set -euo pipefail
 
-action="${1:?usage: suite.sh start|stop SUITE_DIR}"
-suite_dir="${2:?usage: suite.sh start|stop SUITE_DIR}"
+readonly usage="usage: suite.sh start|stop SUITE_DIR PROGRAM"
+action="${1:?$usage}"
+suite_dir="${2:?$usage}"
+suite_program="${3:?$usage}"
 mkdir -p "$suite_dir"
 source "$(dirname "${BASH_SOURCE[0]}")/suiteEnvironment.sh"
 
 readonly display_wait_seconds=10
-readonly needed_commands=(Xvfb xdotool wine wineserver winepath import convert)
+readonly needed_commands=(Xvfb xdotool "$worvane_wine_loader" wineserver import convert)
 
 require_commands() {
     local command
@@ -62,14 +65,14 @@ start)
     worvane_prepare_wine_prefix
     worvane_start_wineserver
     rm -rf "$failures_dir"
-    echo "suite: display $DISPLAY, Wine prefix $WINEPREFIX"
+    echo "suite: display $DISPLAY, $worvane_wine_name, prefix $WINEPREFIX"
     ;;
 stop)
     wineserver -k 2>/dev/null || true
     stop_display
     ;;
 *)
-    echo "usage: suite.sh start|stop SUITE_DIR" >&2
+    echo "$usage" >&2
     exit 2
     ;;
 esac

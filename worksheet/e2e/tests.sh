@@ -132,7 +132,7 @@ test_open_file_loads_chosen_file() {
     # Line ends of both kinds, a blank line, and no end after the last line.
     printf '1+1\r\n\r\n# note\n[g = x*2]\r\ng[x = 4]' >"$file"
     local windows_path
-    windows_path="$(winepath -w "$file")"
+    windows_path="$(windows_path_of "$file")"
 
     # Cancelled: nothing happens.
     choose_menu_item 2
@@ -165,18 +165,22 @@ test_about_box_closes_only_on_ok() {
 }
 
 # The box's font must fit its texts: a wider fallback font cuts the version
-# text. The caption's close button needs Marlett for its glyph.
+# text. What counts is the ink a person sees, not the advance width, which
+# may reach past the last glyph's ink. The caption's close button needs
+# Marlett for its glyph.
 test_about_box_shows_its_texts_whole() {
     start_program
     start_spy
     choose_menu_item 3
     check "the about box opens" expect-dialog "$about_caption" "$about_version"
     local measured=" $about_version"
-    wait_for "the about box's texts are measured" grep -q -- "^text-extent .*$measured\$" "$spy_log"
-    local extent width
-    read -r _ extent width _ < <(grep -- "^text-extent .*$measured\$" "$spy_log" | tail -n 1)
-    ((extent <= width)) ||
-        fail "\"$about_version\" is $extent pixels wide in the dialog's font, its control only $width"
+    wait_for "the about box's texts are drawn whole" grep -q -- "^text-ink .*$measured\$" "$spy_log"
+    local ink_right ink_pixels width
+    read -r _ ink_right ink_pixels width _ < <(grep -- "^text-ink .*$measured\$" "$spy_log" | tail -n 1)
+    ((ink_pixels > 0 && ink_right <= width)) ||
+        fail "\"$about_version\" needs $ink_right pixels for its ink in the dialog's font, its control only $width"
+    check "the box shows all of \"$about_version\"" \
+        expect-text-ink "$about_caption" "$about_version" "$ink_right" "$ink_pixels"
     check "the caption's close button shows its glyph" expect-close-glyph "$about_caption"
     click_button "$about_caption" "$id_ok"
     check "the about box closes" expect-no-dialog "$about_caption"

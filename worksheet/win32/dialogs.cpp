@@ -11,10 +11,10 @@
 
 namespace {
 // The structure as it was before the fields that Windows 2000 added: every
-// version of the open-file dialog understands it.
-constexpr DWORD openFileNameSize = 76;
-static_assert(openFileNameSize ==
-              offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName));
+// version of the open-file dialog understands it. 76 bytes on 32-bit Windows.
+constexpr DWORD openFileNameSize =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+static_assert(sizeof(void*) != 4 || openFileNameSize == 76);
 constexpr int fileNameBytes = 1024;
 // Room for the longest text of the string table in Shift-JIS.
 constexpr int resourceTextBytes = 256;

@@ -52,13 +52,14 @@ HWND createEditPane(HWND owner) {
                                       place.right - place.left, place.bottom - place.top, owner,
                                       nullptr, globals.programInstance, nullptr);
     SendMessageA(pane, EM_LIMITTEXT, worksheet::longestLine, 0);
+    // SetWindowLongA on 32-bit Windows, where a pointer fits a LONG.
     globals.previousEditPaneProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(editPaneProc)));
+        SetWindowLongPtrA(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editPaneProc)));
     return pane;
 }
 
 void restoreEditPane(HWND pane) {
-    SetWindowLongA(pane, GWL_WNDPROC, reinterpret_cast<LONG>(globals.previousEditPaneProc));
+    SetWindowLongPtrA(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(globals.previousEditPaneProc));
 }
 
 LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {

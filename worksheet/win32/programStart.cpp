@@ -1,6 +1,7 @@
-// Program start: the worksheet window's class, the window, the message loop.
+// Program start: the icons, the class, the window, the message loop.
 #include "mainWindow.h"
 #include "resource.h"
+#include "windowClass.h"
 #include "windowState.h"
 
 #include <cstdio>
@@ -15,20 +16,6 @@ void discardStandardOutput() {
     if (std::freopen("NUL", "w", stdout) != nullptr) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
 }
 
-bool registerWorksheetClass() {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = mainWindowProc;
-    windowClass.hInstance = globals.programInstance;
-    windowClass.hIcon = LoadIconA(globals.programInstance, MAKEINTRESOURCEA(IDI_WORKSHEET));
-    windowClass.hIconSm = windowClass.hIcon;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_WORKSHEET_MENU);
-    windowClass.lpszClassName = worksheetClassName;
-    return RegisterClassExA(&windowClass) != 0;
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -38,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     globals.gripIcon =
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GRIP), IMAGE_ICON, 20, 20, 0));
     globals.closeIcon = LoadIconA(nullptr, IDI_HAND);
-    if (!registerWorksheetClass()) return 0;
+    if (!registerWorksheetClass(instance)) return 0;
     // WM_CREATE runs inside this call and sets up everything else.
     const HWND window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_VISIBLE | WS_DLGFRAME,
                                         CW_USEDEFAULT, CW_USEDEFAULT, globals.windowWidth,

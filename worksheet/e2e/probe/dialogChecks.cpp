@@ -4,6 +4,7 @@
 #include "polling.h"
 #include "probeOutput.h"
 #include "targetWindows.h"
+#include "textInk.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,11 +52,23 @@ bool marlettInstalled() {
     return std::strcmp(face, "Marlett") == 0;
 }
 
-pixelImage drawnCloseButton(SIZE size) {
+// The button's edges are left out: Wine draws a caption's buttons with
+// their light and dark edges the other way round than DrawFrameControl.
+// What the check is after is the glyph, which both draw alike.
+constexpr int buttonEdge = 2;
+
+pixelImage drawnCloseGlyph(SIZE size) {
     memoryCanvas canvas(size.cx, size.cy);
     RECT button{0, 0, size.cx, size.cy};
     DrawFrameControl(canvas.dc(), &button, DFC_CAPTION, DFCS_CAPTIONCLOSE);
-    return canvas.read();
+    const pixelImage whole = canvas.read();
+    pixelImage glyph{size.cx - 2 * buttonEdge, size.cy - 2 * buttonEdge, {}};
+    for (int y = buttonEdge; y < size.cy - buttonEdge; ++y) {
+        for (int x = buttonEdge; x < size.cx - buttonEdge; ++x) {
+            glyph.pixels.push_back(whole.at(x, y));
+        }
+    }
+    return glyph;
 }
 
 bool showsAt(const pixelImage& screen, const pixelImage& part, int left, int top) {
@@ -92,7 +105,7 @@ bool captionShowsCloseButton(HWND dialog) {
     const int buttonHeight = GetSystemMetrics(SM_CYSIZE);
     for (int width = buttonWidth - 3; width <= buttonWidth; ++width) {
         for (int height = buttonHeight - 5; height <= buttonHeight - 1; ++height) {
-            if (contains(screen, drawnCloseButton({width, height}))) {
+            if (contains(screen, drawnCloseGlyph({width, height}))) {
                 return true;
             }
         }
@@ -167,6 +180,31 @@ int expectCloseGlyph(const probeOptions& options) {
         return failWith("the caption shows no close button as the system draws it");
     }
     return 0;
+}
+
+int expectTextInk(const probeOptions& options) {
+    const auto expected = numberArguments(options, 2);
+    if (options.arguments.size() != 4 || !expected) {
+        return failWith("usage: expect-text-ink CAPTION TEXT RIGHT PIXELS");
+    }
+    textInk shown;
+    const bool held = pollUntil(options.timeoutMs, [&] {
+        HWND dialog = findWorksheetDialog(options.arguments[0]);
+        if (!dialog) {
+            return false;
+        }
+        for (HWND control : childWindows(dialog)) {
+            if (windowText(control) == options.arguments[1]) {
+                RECT area{};
+                GetWindowRect(control, &area);
+                shown = measureInk(captureScreen(area));
+                return shown.right == (*expected)[0] && shown.pixels == (*expected)[1];
+            }
+        }
+        return false;
+    });
+    printNumbers("text-ink", {shown.right, shown.pixels});
+    return held ? 0 : 1;
 }
 
 int expectPopup(const probeOptions& options) {

@@ -13,10 +13,15 @@ int expectDialog(const probeOptions& options);
 int expectNoDialog(const probeOptions& options);
 // button CAPTION ID: prints "button X Y", the screen centre of control ID.
 int printButton(const probeOptions& options);
-// expect-close-glyph CAPTION: the dialog's caption shows the close button
-// as the system draws it, and the system draws its glyph with Marlett
+// expect-close-glyph CAPTION: the dialog's caption shows the close button's
+// glyph as the system draws it, and the system draws it with Marlett
 // (without it another font draws the letter "r").
 int expectCloseGlyph(const probeOptions& options);
+// expect-text-ink CAPTION TEXT RIGHT PIXELS: the dialog's control with this
+// text shows ink ending at column RIGHT and made of PIXELS pixels: all the
+// ink of the text drawn whole (the spy's text-ink). Prints "text-ink RIGHT
+// PIXELS" as the screen shows it.
+int expectTextInk(const probeOptions& options);
 // expect-popup: prints "popup X Y W H" once a popup menu is open.
 int expectPopup(const probeOptions& options);
 // expect-no-popup

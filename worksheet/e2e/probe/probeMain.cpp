@@ -41,6 +41,7 @@ constexpr probeCommand commands[] = {
     {"expect-no-dialog", expectNoDialog},
     {"button", printButton},
     {"expect-close-glyph", expectCloseGlyph},
+    {"expect-text-ink", expectTextInk},
     {"expect-popup", expectPopup},
     {"expect-no-popup", expectNoPopup},
     {"spy", runSpy},

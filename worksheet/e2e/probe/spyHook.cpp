@@ -5,15 +5,17 @@
 //                       joined by "|"; read here because another process
 //                       cannot read a menu under Wine
 //   command <class> <id>  a WM_COMMAND sent to a window of that class
-//   text-extent <extent> <width> <text>
+//   text-ink <right> <pixels> <width> <text>
 //                       for each static text of a dialog that has just been
-//                       set up (WM_INITDIALOG): how wide its text is in the
-//                       control's own font, and how wide the control is, in
-//                       pixels; measured here because a font belongs to its
+//                       set up (WM_INITDIALOG): its text drawn whole in the
+//                       control's own font, where its ink ends and how many
+//                       pixels carry it, and how wide the control is, in
+//                       pixels; drawn here because a font belongs to its
 //                       process
 // Texts are written in UTF-8.
 #include "ansiText.h"
 #include "spyLog.h"
+#include "textInk.h"
 
 #include <cstring>
 #include <string>
@@ -97,25 +99,20 @@ bool isStaticText(HWND control) {
     return lstrcmpiA(name, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
 }
 
-void logTextExtent(HWND control) {
+void logTextInk(HWND control) {
     char text[256] = {};
     const int length = GetWindowTextA(control, text, sizeof text);
-    HDC dc = GetDC(control);
-    const HGDIOBJ previousFont =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text, length, &extent);
-    SelectObject(dc, previousFont);
-    ReleaseDC(control, dc);
     RECT client{};
     GetClientRect(control, &client);
-    appendLine("text-extent " + std::to_string(extent.cx) + ' ' + std::to_string(client.right) +
-               ' ' + ansiToUtf8(text));
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    const textInk ink = measureInk(drawTextWhole(font, text, length, client.bottom));
+    appendLine("text-ink " + std::to_string(ink.right) + ' ' + std::to_string(ink.pixels) + ' ' +
+               std::to_string(client.right) + ' ' + ansiToUtf8(text));
 }
 
 BOOL CALLBACK logStaticText(HWND control, LPARAM) {
     if (isStaticText(control)) {
-        logTextExtent(control);
+        logTextInk(control);
     }
     return TRUE;
 }

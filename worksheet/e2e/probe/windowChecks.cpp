@@ -199,6 +199,10 @@ int closeWorksheet(const probeOptions& options) {
     return 0;
 }
 
+// Repeat count 1 and the Return key's scan code, from which the translation
+// finds the character.
+constexpr LPARAM returnKeyData = 1 | (0x1C << 16);
+
 int timeLine(const probeOptions& options) {
     if (options.arguments.size() != 1) {
         return failWith("usage: time-line LINE");
@@ -210,9 +214,10 @@ int timeLine(const probeOptions& options) {
     }
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    // The key handling takes the character message from the queue itself.
-    PostMessageA(pane, WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageA(pane, WM_CHAR, '\r', 1);
+    // Only the key, as a keypress posts it: the program's message loop
+    // translates it into the character message that the key handling takes.
+    // Posting that message too would leave a second line end in the pane.
+    PostMessageA(pane, WM_KEYDOWN, VK_RETURN, returnKeyData);
     constexpr DWORD answerPollMs = 2;
     long elapsed = 0;
     while (!paneIsEmpty(pane)) {

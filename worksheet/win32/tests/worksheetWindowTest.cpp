@@ -3,6 +3,7 @@
 #include "editPane.h"
 #include "mainWindow.h"
 #include "resource.h"
+#include "windowClass.h"
 #include "windowState.h"
 #include "worksheet.h"
 
@@ -54,13 +55,10 @@ class worksheetWindowTest : public testing::Test {
         }
     }
 
+    // As the program registers it, with the menu and icon of the resources
+    // linked into this test.
     static void registerClassOnce() {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = mainWindowProc;
-        windowClass.hInstance = globals.programInstance;
-        windowClass.lpszClassName = worksheetClassName;
-        static const bool registered = RegisterClassExA(&windowClass) != 0;
+        static const bool registered = registerWorksheetClass(globals.programInstance);
         ASSERT_TRUE(registered);
     }
 
@@ -121,7 +119,8 @@ TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit) {
     EXPECT_EQ(globals.heightLimit, 30 * globals.lineHeight + 170);
     ASSERT_NE(globals.editPane, nullptr);
     EXPECT_EQ(GetParent(globals.editPane), window);
-    EXPECT_EQ(GetWindowLongA(globals.editPane, GWL_WNDPROC), reinterpret_cast<LONG>(editPaneProc));
+    EXPECT_EQ(GetWindowLongPtrA(globals.editPane, GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(editPaneProc));
     EXPECT_EQ(SendMessageA(globals.editPane, EM_GETLIMITTEXT, 0, 0), 2047);
     EXPECT_EQ(paneText(), "");
     EXPECT_TRUE(sheetTexts().empty());
@@ -169,6 +168,12 @@ TEST_F(worksheetWindowTest, theExecuteKeyIsSwallowed) {
     EXPECT_EQ(SendMessageA(globals.editPane, WM_KEYDOWN, VK_EXECUTE, 0), 1);
     EXPECT_EQ(paneText(), "1+2");
     EXPECT_TRUE(sheetTexts().empty());
+}
+
+TEST_F(worksheetWindowTest, thePopupMenuIsTheClassMenusFirstSubmenu) {
+    ASSERT_NE(GetMenu(window), nullptr);
+    EXPECT_EQ(globals.popupMenu, GetSubMenu(GetMenu(window), 0));
+    EXPECT_EQ(GetMenuItemID(globals.popupMenu, 0), static_cast<UINT>(IDM_CLEAR_VARIABLES));
 }
 
 TEST_F(worksheetWindowTest, menuCommandsReachTheWorksheet) {
