@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native, sanitizers, fuzzing, and the
-# Windows build under Wine (console tests and the window end to end): the
-# 32-bit release where the kernel runs 32-bit programs, elsewhere its 64-bit
-# twin, the release then being built only.
+# Builds everything and runs every test: native, sanitizers, the 32-bit Linux
+# build under qemu-i386, fuzzing, and the Windows build under Wine (console
+# tests and the window end to end): the 32-bit release where the kernel runs
+# 32-bit programs, elsewhere its 64-bit twin, the release then being read
+# without running it and run by qemu-i386 under the 64-bit Wine.
 # Usage: scripts/test.sh [fuzz-seconds] [worksheet-fuzz-seconds]   (defaults 60 and 30)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -58,6 +59,22 @@ build_and_test() {
     return "$status"
 }
 
+# Runs the tests of one folder of a build, without the others of its build.
+test_folder() { # NAME FOLDER
+    ctest --test-dir "$2" -j "$jobs" --output-on-failure 2>&1 | tee "$log_dir/$1-ctest.log"
+    local status="${PIPESTATUS[0]}"
+    count_ctest "$log_dir/$1-ctest.log" || return 1
+    return "$status"
+}
+
+# The 32-bit release where 32-bit Wine cannot run its tests: its files read,
+# not run, and its programs run by qemu-i386 under the 64-bit Wine.
+release_32bit_stages() {
+    [ "$(bash scripts/windows-preset.sh 2>/dev/null)" = mingw ] && return 0
+    run_stage "32-bit release read, not run" test_folder release-files build/mingw/worksheet/win32/release
+    run_stage "32-bit release run by qemu-i386 under 64-bit Wine" bash scripts/run-release-32bit.sh
+}
+
 # What a Windows build's programs are, read from the built window program.
 windows_build_name() { # PRESET
     local machine
@@ -84,9 +101,11 @@ windows_stages() {
 run_stage "format check" bash scripts/check-format.sh
 run_stage "native build and tests" build_and_test native
 run_stage "sanitizer build and tests" build_and_test sanitize
+run_stage "32-bit Linux build, tests under qemu-i386" build_and_test linux-i386
 run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh "$fuzz_seconds"
 run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz-worksheet.sh "$worksheet_fuzz_seconds"
 windows_stages
+release_32bit_stages
 
 echo
 if [ "${#broken_stages[@]}" -gt 0 ]; then
