@@ -61,13 +61,10 @@ printf '8.1\n%s\n' "$emulator_version" | sort -V -C ||
     give_up "qemu-i386 $emulator_version would take a minute per program start; 8.1 or newer is needed (bash scripts/setup.sh installs it)"
 
 source scripts/wine-env.sh
-# The 64-bit Wine, named by its path: Debian's wine and wineboot start the
-# 32-bit loader whenever wine32 is installed. A 32-bit program in its
-# 64-bit prefix starts the 32-bit loader all the same, which the emulator runs.
+# The 64-bit Wine for every program, in a 64-bit prefix: a 32-bit program
+# there starts the 32-bit loader all the same, which the emulator runs.
 readonly wine64=/usr/lib/wine/wine64
-wine() { "$wine64" "$@"; }
-wineboot() { "$wine64" wineboot "$@"; }
-wineserver() { /usr/lib/wine/wineserver64 "$@"; }
+worvane_wine_loader="$wine64"
 export WINEARCH=win64
 export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/worvane/wine-wow64-emulated"
 worvane_prefix_version="$worvane_prefix_version-wow64-$emulated_prefix_version"
