@@ -2,7 +2,7 @@
 # The release read, not run, so that it is checked on any host: worvane.zip
 # unpacked and each shipped file taken apart with the toolchain's objdump and
 # windres.
-#   releaseFiles.sh CHECK ZIP WORK_DIR OBJDUMP WINDRES RESOURCE_SCRIPT POINTER_BYTES
+#   releaseFiles.sh CHECK ZIP WORK_DIR OBJDUMP WINDRES RESOURCE_SCRIPT POINTER_BYTES [TWIN_WINDRES]
 # CHECK is one of:
 #   machine    every program and library is a Windows file for the build's
 #              machine (4-byte pointers: PE32 for i386)
@@ -12,7 +12,8 @@
 #              from which only what it exports; no MinGW runtime DLL
 #   resources  QuorinUI.exe carries exactly the resources its script compiles
 #              to, all Japanese: menu 102, dialog 106, icons 103 and 104 and
-#              the string table
+#              the string table; the other machine's windres (TWIN_WINDRES)
+#              compiles the script to the same resources
 #   contents   the zip holds what its read-me lists, and the examples it names
 # A tool that reads nothing fails the check: an empty listing proves nothing.
 set -uo pipefail
@@ -24,6 +25,7 @@ objdump="$4"
 windres="$5"
 resource_script="$(realpath "$6")"
 pointer_bytes="$7"
+twin_windres="${8:-}"
 
 # To standard error, so that it is seen from inside a command substitution.
 fail() {
@@ -124,31 +126,38 @@ check_imports() {
     done
 }
 
-# The resources of a file as a resource script, decoded by windres.
-decoded_resources() { # FILE
+# The resources of a file as a resource script, decoded by a windres.
+decoded_resources() { # WINDRES FILE
     local output
-    output="$("$windres" -J coff -i "$1" -O rc 2>&1)" || fail "$windres cannot read the resources of $1: $output"
+    output="$("$1" -J coff -i "$2" -O rc 2>&1)" || fail "$1 cannot read the resources of $2: $output"
     echo "$output"
 }
 
+# The resource script compiled and decoded by a windres.
+compiled_resources() { # WINDRES
+    "$1" -I "$(dirname "$resource_script")" -i "$resource_script" -O coff -o "$work/script.o" ||
+        fail "$1 cannot compile $resource_script"
+    decoded_resources "$1" "$work/script.o"
+}
+
 check_resources() {
-    local shipped compiled expected
-    shipped="$(decoded_resources "$folder/QuorinUI.exe")" || exit 1
-    "$windres" -I "$(dirname "$resource_script")" -i "$resource_script" -O coff -o "$work/script.o" ||
-        fail "$windres cannot compile $resource_script"
-    compiled="$(decoded_resources "$work/script.o")" || exit 1
+    local shipped compiler compiled expected
+    shipped="$(decoded_resources "$windres" "$folder/QuorinUI.exe")" || exit 1
     [ -n "$shipped" ] || fail "$windres finds no resources in QuorinUI.exe"
-    if [ "$shipped" != "$compiled" ]; then
-        diff <(echo "$compiled") <(echo "$shipped") | head -n 20
-        fail "QuorinUI.exe carries other resources than $(basename "$resource_script") compiles to"
-    fi
+    for compiler in "$windres" $twin_windres; do
+        compiled="$(compiled_resources "$compiler")" || exit 1
+        if [ "$shipped" != "$compiled" ]; then
+            diff <(echo "$compiled") <(echo "$shipped") | head -n 20
+            fail "QuorinUI.exe carries other resources than $compiler compiles $(basename "$resource_script") to"
+        fi
+    done
     for expected in '^102 MENU$' '^106 DIALOG 0, 0, 170, 53$' '^103 14 /\* RT_GROUP_ICON \*/$' \
         '^104 14 /\* RT_GROUP_ICON \*/$' '^STRINGTABLE$'; do
         grep -q "$expected" <<<"$shipped" || fail "QuorinUI.exe has no resource $expected"
     done
     [ "$(grep '^LANGUAGE' <<<"$shipped" | sort -u)" = "LANGUAGE 17, 1" ] ||
         fail "QuorinUI.exe has resources in another language than Japanese: $(grep '^LANGUAGE' <<<"$shipped" | sort -u)"
-    echo "QuorinUI.exe carries the resources of $(basename "$resource_script"), all Japanese"
+    echo "QuorinUI.exe carries the resources that $(basename "$windres") ${twin_windres:+and $(basename "$twin_windres") }compile $(basename "$resource_script") to, all Japanese"
 }
 
 # The read-me lists the folder's files, each on a line of its own under
