@@ -46,14 +46,15 @@ unsigned char recallLaterKey(EditLine* lineEditor, int) {
     return showRecalled(lineEditor, recallSource->recallLater());
 }
 
-// Ends the line as Return does, marked as dropped; "^C" after it shows why
-// it did not run.
+// Shows "^C" after the line, which it marks as dropped, and ends it as
+// Return does, so that the next prompt comes on a line of its own.
 unsigned char dropLineKey(EditLine* lineEditor, int) {
     const LineInfo* edited = el_line(lineEditor);
     el_cursor(lineEditor, static_cast<int>(edited->lastchar - edited->cursor));
     el_insertstr(lineEditor, "^C");
+    el_push(lineEditor, "\n");
     lineDropped = true;
-    return CC_NEWLINE;
+    return CC_REFRESH;
 }
 
 // Ctrl-C while typing is a key of the line editor rather than a signal,

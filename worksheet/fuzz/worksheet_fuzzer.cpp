@@ -142,26 +142,31 @@ void redraw(const worksheet::worksheetCore& sheet, const std::string& line) {
     }
 }
 
-// As the window does: lines handed over, recalled lines in the pane, Return.
+// As the window does: lines handed over, recalled lines in the pane,
+// Return. A recalled line is handed back as recalled, from the history
+// itself, as a line editor may.
 void typeLines(const std::string& bytes) {
     recorder seen;
     worksheet::worksheetCore sheet(seen);
     std::string pane;
+    const char* recalled = nullptr;
     for (const std::string& line : splitInto(bytes, "\n", bytes.size() + 1)) {
         if (seen.record.texts.size() >= textBudget) break;
         const char key = line.empty() ? '\0' : line[0];
         if (key == upKey || key == downKey) {
-            const char* recalled = key == upKey ? sheet.recallEarlier() : sheet.recallLater();
-            if (recalled != nullptr) {
-                checkText(recalled, std::strlen(recalled));
-                pane = recalled;
+            if (const char* text = key == upKey ? sheet.recallEarlier() : sheet.recallLater()) {
+                checkText(text, std::strlen(text));
+                recalled = text;
             }
         } else if (key == redrawKey) {
             redraw(sheet, line);
         } else if (key == returnOnPaneKey) {
-            sheet.handleLine(pane);
+            if (recalled != nullptr) pane = recalled;
+            sheet.handleLine(recalled != nullptr ? std::string_view(recalled) : pane);
+            recalled = nullptr;
         } else {
             pane = line;
+            recalled = nullptr;
             sheet.handleLine(line);
         }
     }
