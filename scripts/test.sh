@@ -102,8 +102,8 @@ run_stage "format check" bash scripts/check-format.sh
 run_stage "native build and tests" build_and_test native
 run_stage "sanitizer build and tests" build_and_test sanitize
 run_stage "32-bit Linux build, tests under qemu-i386" build_and_test linux-i386
-run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh "$fuzz_seconds"
-run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz-worksheet.sh "$worksheet_fuzz_seconds"
+run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh engine "$fuzz_seconds"
+run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz.sh worksheet "$worksheet_fuzz_seconds"
 windows_stages
 release_32bit_stages
 

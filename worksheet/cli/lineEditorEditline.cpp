@@ -16,6 +16,9 @@ namespace {
 
 EditLine* editor = nullptr;
 const char* promptText = "";
+worksheet::worksheetCore* recallSource = nullptr;
+// Set by Ctrl-C while a line is being typed.
+bool lineDropped = false;
 
 char* showPrompt(EditLine*) {
     return const_cast<char*>(promptText);
@@ -36,11 +39,30 @@ unsigned char showRecalled(EditLine* lineEditor, const char* line) {
 }
 
 unsigned char recallEarlierKey(EditLine* lineEditor, int) {
-    return showRecalled(lineEditor, worksheet::recallEarlier());
+    return showRecalled(lineEditor, recallSource->recallEarlier());
 }
 
 unsigned char recallLaterKey(EditLine* lineEditor, int) {
-    return showRecalled(lineEditor, worksheet::recallLater());
+    return showRecalled(lineEditor, recallSource->recallLater());
+}
+
+// Shows "^C" after the line, which it marks as dropped, and ends it as
+// Return does, so that the next prompt comes on a line of its own.
+unsigned char dropLineKey(EditLine* lineEditor, int) {
+    const LineInfo* edited = el_line(lineEditor);
+    el_cursor(lineEditor, static_cast<int>(edited->lastchar - edited->cursor));
+    el_insertstr(lineEditor, "^C");
+    el_push(lineEditor, "\n");
+    lineDropped = true;
+    return CC_REFRESH;
+}
+
+// Ctrl-C while typing is a key of the line editor rather than a signal,
+// which would break into its read.
+void bindDropKey() {
+    el_set(editor, EL_SETTY, "-d", "-isig", nullptr);
+    el_wset(editor, EL_ADDFN, L"quorin-drop-line", L"Drop the line being typed", dropLineKey);
+    el_set(editor, EL_BIND, "^C", "quorin-drop-line", nullptr);
 }
 
 void bindRecallKeys() {
@@ -65,8 +87,9 @@ void bindRecallKeys() {
 
 } // namespace
 
-void startLineEditor(const char* prompt) {
+void startLineEditor(const char* prompt, worksheet::worksheetCore& sheet) {
     promptText = prompt;
+    recallSource = &sheet;
     // Typed characters beyond ASCII are shown as the terminal's character
     // set has them. The engine reads only ASCII and formats numbers by
     // LC_NUMERIC, which stays "C".
@@ -80,11 +103,15 @@ void startLineEditor(const char* prompt) {
     el_source(editor, nullptr);
     // After the user's own settings: recall must follow the worksheet.
     bindRecallKeys();
+    bindDropKey();
 }
 
 std::optional<std::string> readTypedLine() {
     int count = 0;
-    const char* line = el_gets(editor, &count);
+    const char* line;
+    while ((line = el_gets(editor, &count)) != nullptr && lineDropped) {
+        lineDropped = false;
+    }
     if (line == nullptr || count <= 0) {
         return std::nullopt;
     }
@@ -98,6 +125,7 @@ std::optional<std::string> readTypedLine() {
 void stopLineEditor() {
     el_end(editor);
     editor = nullptr;
+    recallSource = nullptr;
 }
 
 } // namespace quorin

@@ -1,6 +1,8 @@
 // The prompt without line editing, for systems without libedit.
 #include "lineEditor.h"
 
+#include "interrupts.h"
+
 #include <cstdio>
 
 namespace quorin {
@@ -9,21 +11,28 @@ namespace {
 const char* promptText = "";
 } // namespace
 
-void startLineEditor(const char* prompt) {
+void startLineEditor(const char* prompt, worksheet::worksheetCore&) {
     promptText = prompt;
 }
 
+// The console breaks off its read at Ctrl-C, as at the end of input; the
+// interrupt handler tells them apart.
 std::optional<std::string> readTypedLine() {
-    std::fputs(promptText, stderr);
-    std::string line;
-    int character;
-    while ((character = std::getc(stdin)) != EOF && character != '\n') {
-        line.push_back(static_cast<char>(character));
+    for (;;) {
+        clearInterrupt();
+        std::fputs(promptText, stderr);
+        std::string line;
+        int character;
+        while ((character = std::getc(stdin)) != EOF && character != '\n') {
+            line.push_back(static_cast<char>(character));
+        }
+        if (character != EOF) return line;
+        if (!interruptRequested()) {
+            return line.empty() ? std::nullopt : std::optional(line);
+        }
+        std::clearerr(stdin);
+        std::fputs("\n", stderr);
     }
-    if (character == EOF && line.empty()) {
-        return std::nullopt;
-    }
-    return line;
 }
 
 void stopLineEditor() {}

@@ -27,7 +27,8 @@ LRESULT onCreate(HWND window) {
     SetWindowRgn(window, createFaceRegion(globals.windowWidth, globals.windowHeight), TRUE);
     globals.popupMenu = GetSubMenu(GetMenu(window), 0);
     globals.editPane = createEditPane(window);
-    globals.heightLimit = startWorksheet() + heightLimitMargin;
+    startWorksheet();
+    globals.heightLimit = worksheet::ringSlots * globals.lineHeight + heightLimitMargin;
     SetWindowTextA(globals.editPane, "");
     redrawSheet();
     return 0;
@@ -70,12 +71,10 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(window);
         return 0;
     case IDM_CLEAR_VARIABLES:
-        worksheet::handleLine("!clear");
-        redrawSheet();
+        globals.worksheet->handleLine("!clear");
         return 0;
     case IDM_OPEN_FILE:
         chooseFile(window);
-        redrawSheet();
         return 0;
     case IDM_ABOUT:
         showAboutBox(window);
@@ -86,7 +85,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT onDestroy(HWND window) {
     SetWindowRgn(window, nullptr, FALSE);
-    worksheet::stopEngine();
+    stopWorksheet();
     restoreEditPane(globals.editPane);
     PostQuitMessage(0);
     return 0;
