@@ -2,6 +2,7 @@
 
 #include "diagnostics.h"
 #include "engineLimits.h"
+#include "lineBudget.h"
 #include "textWriter.h"
 
 #include <string_view>
@@ -41,6 +42,7 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 }
 
 void reportError(errorCode code, const char* name) {
+    chargeWork(diagnosticCost);
     formatError(reportBuffer, sizeof reportBuffer, code, name);
     writeDiagnostic(reportBuffer);
     writeDiagnostic("\r\n");

@@ -44,6 +44,9 @@ evaluation opKnob::evaluate(const binding* environment) const {
         if (leftValue.value == 0.0 && op.leftZero == zeroRule::givesZero) return valueOf(0.0);
         const evaluation rightValue = right->evaluate(environment);
         if (rightValue.failed()) return rightValue;
+        // Both operands gave values: twice the work of a visit that stops at
+        // a failing left operand, the common one in reduction's trials.
+        chargeWork(operatorVisit);
         return valueOf(op.combine(leftValue.value, rightValue.value));
     });
 }

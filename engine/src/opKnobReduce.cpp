@@ -93,7 +93,11 @@ double numberValue(const knob& node) {
     return static_cast<const numKnob&>(node).value;
 }
 
+// Nodes made by reduction are charged to the line: reduction rebuilds a
+// shared subtree once for every way it is reached, so a line can build
+// nodes without end. (The parser's nodes are bounded by the line's length.)
 knob* makeOperator(knobRef left, knobRef right, char op) {
+    chargeWork(nodeCost);
     knob* node = new opKnob(left.get(), right.get(), op);
     left.handOver();
     right.handOver();
@@ -101,6 +105,7 @@ knob* makeOperator(knobRef left, knobRef right, char op) {
 }
 
 knob* makeNumber(double value) {
+    chargeWork(nodeCost);
     return new numKnob(value);
 }
 
