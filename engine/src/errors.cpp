@@ -5,6 +5,7 @@
 #include "lineBudget.h"
 #include "textWriter.h"
 
+#include <cstring>
 #include <string_view>
 
 namespace quorin {
@@ -43,9 +44,10 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 
 void reportError(errorCode code, const char* name) {
     chargeWork(diagnosticCost);
-    formatError(reportBuffer, sizeof reportBuffer, code, name);
-    writeDiagnostic(reportBuffer);
-    writeDiagnostic("\r\n");
+    formatError(reportBuffer, sizeof reportBuffer - 2, code, name);
+    const std::size_t length = std::strlen(reportBuffer);
+    std::memcpy(reportBuffer + length, "\r\n", 2);
+    writeDiagnostic({reportBuffer, length + 2});
 }
 
 void raiseError(errorCode code) {

@@ -48,8 +48,7 @@ void knob::operator delete(void* storage, std::size_t size) noexcept {
 // constructor runs are not part of the object and may be discarded.
 knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) {}
 
-void release(knob* node) {
-    if (--node->refCount > 0) return;
+void tearDown(knob* node) {
     if (holdsNoNodes(*node)) {
         delete node;
         return;

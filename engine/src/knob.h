@@ -73,9 +73,14 @@ class knob {
     std::int32_t precedence;
 };
 
-// Drops one reference; the last one tears the node down. Never recurses over
-// the depth of a tree, however deep.
-void release(knob* node);
+// Tears down a node whose last reference went. Never recurses over the depth
+// of a tree, however deep.
+void tearDown(knob* node);
+
+// Drops one reference; the last one tears the node down.
+inline void release(knob* node) {
+    if (--node->refCount == 0) tearDown(node);
+}
 
 // A number constant (nodeKind::number).
 class numKnob final : public knob {

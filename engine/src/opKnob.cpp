@@ -19,7 +19,7 @@ void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
 opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
 
 opKnob::~opKnob() {
-    writeDiagnostic(teardownNote);
+    noteTeardowns(1);
     if (left) release(left);
     if (right) release(right);
     left = right = nullptr;
