@@ -63,6 +63,13 @@ void writeDiagnostic(std::string_view text) {
     gather(text);
 }
 
+void writeDiagnosticLine(std::string_view message, std::string_view name) {
+    writePendingNotes();
+    gather(message);
+    gather(name);
+    gather("\r\n");
+}
+
 void flushDiagnostics() {
     writePendingNotes();
     if (gatheredLength == 0) return;

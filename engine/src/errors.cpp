@@ -1,11 +1,9 @@
 #include "errors.h"
 
 #include "diagnostics.h"
-#include "engineLimits.h"
 #include "lineBudget.h"
 #include "textWriter.h"
 
-#include <cstring>
 #include <string_view>
 
 namespace quorin {
@@ -29,10 +27,6 @@ bool takesName(errorCode code) {
     return code == undefinedVariable || code == argumentLoss;
 }
 
-// The longest message is "argument loss :" or "undefined variable :" with a
-// 99-character name.
-char reportBuffer[64 + nameCapacity];
-
 } // namespace
 
 void formatError(char* buffer, std::size_t capacity, errorCode code, const char* name) {
@@ -43,11 +37,9 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 }
 
 void reportError(errorCode code, const char* name) {
+    if (code < undefinedVariable || code > lastCode) return;
     chargeWork(diagnosticCost);
-    formatError(reportBuffer, sizeof reportBuffer - 2, code, name);
-    const std::size_t length = std::strlen(reportBuffer);
-    std::memcpy(reportBuffer + length, "\r\n", 2);
-    writeDiagnostic({reportBuffer, length + 2});
+    writeDiagnosticLine(messageFormats[code], takesName(code) && name ? name : "");
 }
 
 void raiseError(errorCode code) {
