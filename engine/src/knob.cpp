@@ -10,9 +10,9 @@ namespace quorin {
 
 namespace {
 
-std::int32_t precedenceOf(char kind) {
+std::int8_t precedenceOf(char kind) {
     const operatorFacts* op = findOperator(kind);
-    return op ? op->precedence : 0;
+    return static_cast<std::int8_t>(op ? op->precedence : 0);
 }
 
 // Nodes whose last reference went while another teardown was running. The
