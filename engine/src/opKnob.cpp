@@ -54,7 +54,9 @@ evaluation opKnob::evaluate(const binding* environment) const {
 int opKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     if (out.full()) return 0;
-    visitTree(operatorVisit, [&] {
+    // Uncharged: every visit writes a character or, once the buffer is
+    // full, returns at once, so printing ends with the buffer.
+    descend([&] {
         printOperand(*left, left->precedence < precedence, out);
         out.put(kind);
         const bool groupRight =

@@ -98,7 +98,7 @@ errorCode foldingError(std::span<const termItem> level) {
 
 } // namespace
 
-termLevel::termLevel() : base(items.size()) {}
+termLevel::termLevel() : stack(&items), base(items.size()) {}
 
 termLevel::~termLevel() {
     for (std::size_t i = base; i < items.size(); ++i)
@@ -106,7 +106,7 @@ termLevel::~termLevel() {
     items.resize(base);
 }
 
-void termLevel::push(knob* node, bool sign) {
+void termLevel::pushGrowing(knob* node, bool sign) {
     try {
         items.push_back({node, sign});
     } catch (...) {

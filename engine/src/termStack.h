@@ -7,6 +7,7 @@
 #define QUORIN_TERM_STACK_H
 
 #include <cstddef>
+#include <vector>
 
 namespace quorin {
 
@@ -27,7 +28,14 @@ class termLevel {
     termLevel(const termLevel&) = delete;
     termLevel& operator=(const termLevel&) = delete;
 
-    void push(knob* node, bool sign = false);
+    // Adopts node, also when it fails for want of memory.
+    void push(knob* node, bool sign = false) {
+        if (stack->size() == stack->capacity()) {
+            pushGrowing(node, sign);
+            return;
+        }
+        stack->push_back({node, sign});
+    }
     bool empty() const;
     // The item read last; the level must not be empty.
     termItem& last();
@@ -41,6 +49,9 @@ class termLevel {
     bool rootEnvironmentForm = false;
 
   private:
+    void pushGrowing(knob* node, bool sign);
+
+    std::vector<termItem>* stack;
     std::size_t base;
 };
 
