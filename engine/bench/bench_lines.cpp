@@ -67,6 +67,22 @@ heavyLine sharedTreeEvaluation() {
     return {"doubling shared tree evaluated", {"[f = x+x]", sharedTreeBuilding()}, "ans[y = 1]"};
 }
 
+// Reduction rebuilds a shared subtree for every way it is reached: applying
+// the tree of 186 nested applications again, with y still unbound, would
+// build nodes without end; the work bound cuts it.
+heavyLine nestedApplicationsAppliedAgain() {
+    const std::string nested = repeated("f[x = ", 186) + "y" + repeated("]", 186);
+    return {"nested applications applied again", {"[f = x*x+x]", nested}, "ans[x = 1]"};
+}
+
+// Each line triples the answer it applies: the ninth runs into the work bound.
+heavyLine answerGrowingThreefold() {
+    const std::string tripling = "ans[]*ans[]+ans[]";
+    std::vector<std::string> setup(9, tripling);
+    setup.front() = "y+1";
+    return {"answer growing threefold", setup, tripling};
+}
+
 heavyLine selfApplyingTwice() {
     return {"definition applying itself twice", {"[f = f[] + f[]]"}, "f[]"};
 }
@@ -151,7 +167,8 @@ std::vector<heavyLine> heavyLines() {
     for (heavyLine line :
          {deepParentheses(), deepParenthesesOverUnboundName(), nestedApplications(),
           longArgumentList(), sharedTreeBuilt(), sharedTreeEvaluation(), selfApplyingTwice(),
-          selfApplyingThroughItsArgument()})
+          selfApplyingThroughItsArgument(), nestedApplicationsAppliedAgain(),
+          answerGrowingThreefold()})
         lines.push_back(std::move(line));
     return lines;
 }

@@ -16,7 +16,6 @@
 
 #include <cstring>
 #include <new>
-#include <string>
 
 namespace quorin {
 
@@ -68,27 +67,12 @@ void answer(knobRef value, char* result) {
     std::memcpy(result, text, length + 1);
 }
 
-// What the general way would write when it tears down the line's tree, a
-// block of notes at a time.
-void noteTeardowns(int operatorNodes) {
-    constexpr int notesPerBlock = 32;
-    static const std::string noteBlock = [] {
-        std::string block;
-        for (int note = 0; note < notesPerBlock; ++note)
-            block += teardownNote;
-        return block;
-    }();
-    for (int left = operatorNodes; left > 0; left -= notesPerBlock) {
-        const int notes = left < notesPerBlock ? left : notesPerBlock;
-        writeDiagnostic(std::string_view(noteBlock).substr(0, notes * teardownNote.size()));
-    }
-}
-
 int evaluateLine(const char* line, char* result, char* error) {
     startLine();
     if (const auto plain = answerPlainArithmetic(line)) {
         answer(knobRef(new numKnob(plain->value)), result);
-        noteTeardowns(plain->signCount);
+        // What the general way would write when it tears down the line's tree.
+        noteTeardowns(static_cast<std::size_t>(plain->signCount));
         return 1;
     }
     const knobRef tree(parseExpr(line));

@@ -2,6 +2,7 @@
 #include "errors.h"
 #include "knob.h"
 #include "knobRef.h"
+#include "lineBudget.h"
 #include "portableMath.h"
 #include "textWriter.h"
 
@@ -64,6 +65,7 @@ knob* builtinKnob::reduce(const binding* environment) {
     knob* argument = environment ? lookup(environment, argumentName) : nullptr;
     if (!argument) return addRef();
     const evaluation value = evaluate(environment);
+    chargeWork(nodeCost); // the number or the application made below
     if (!value.failed()) return new numKnob(value.value);
     knobRef self(addRef());
     heldList arguments(newBinding(argumentName, argument->addRef(), nullptr));

@@ -78,7 +78,9 @@ bool callKnob::hasEmptyArgumentList() const {
 int callKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     if (out.full()) return 0;
-    visitTree(operatorVisit, [&] {
+    // Uncharged: every visit writes a character or, once the buffer is
+    // full, returns at once, so printing ends with the buffer.
+    descend([&] {
         const bool named = function->kind == nodeKind::name;
         if (!named) out.put('(');
         function->print(out);

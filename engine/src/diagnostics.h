@@ -5,6 +5,7 @@
 #ifndef QUORIN_DIAGNOSTICS_H
 #define QUORIN_DIAGNOSTICS_H
 
+#include <cstddef>
 #include <string_view>
 
 namespace quorin {
@@ -12,7 +13,21 @@ namespace quorin {
 // What tearing down an operator node writes.
 inline constexpr std::string_view teardownNote = "knob destructor called\n";
 
+namespace detail {
+extern std::size_t pendingTeardownNotes;
+}
+
 void writeDiagnostic(std::string_view text);
+
+// Writes message, then name, then the line end "\r\n", as one line.
+void writeDiagnosticLine(std::string_view message, std::string_view name);
+
+// count teardown notes. Only counted here: the notes are written out, in
+// their place among the other lines, when another line is written or at a
+// flush.
+inline void noteTeardowns(std::size_t count) {
+    detail::pendingTeardownNotes += count;
+}
 
 // Writes what was gathered to standard output.
 void flushDiagnostics();

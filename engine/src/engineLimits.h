@@ -21,17 +21,17 @@ inline constexpr int maxParseDepth = 2048;
 // tree a typed line can build, small enough for a 1 MB stack.
 inline constexpr int maxTreeDepth = 2048;
 
-// The work of one line, in units of about 2 ns natively: a line cut by it
-// ends within about 10 ms. The heaviest honest line of the worksheet's
-// length, a definition applying itself 199 deep, needs a sixth of it.
+// The work of one line, in units of 2 to 10 ns natively (a node made costs
+// about sixteen times an operator visited): a line cut by it ends within
+// about 10 ms. The heaviest honest line of the worksheet's length, a
+// definition applying itself 199 deep, needs 674,000 units.
 #ifdef QUORIN_FUZZ
 // The fuzzer's instrumentation makes every unit some fifty times dearer, and
-// an input of a few lines must end within its second: the fuzz build cuts
-// lines at a quarter of the work, still above what the heaviest honest line
-// needs.
-inline constexpr std::int64_t maxLineWork = 1'000'000;
+// an input of a few lines must end well within its second: the fuzz build
+// cuts lines at a quarter of the work, which the heaviest honest lines pass.
+inline constexpr std::int64_t maxLineWork = 250'000;
 #else
-inline constexpr std::int64_t maxLineWork = 4'000'000;
+inline constexpr std::int64_t maxLineWork = 1'000'000;
 #endif
 
 // What the steps of a line cost in work units, after their measured times.
@@ -39,6 +39,8 @@ inline constexpr std::int64_t operatorVisit = 1;
 inline constexpr std::int64_t applicationVisit = 20; // its copy list made and torn down
 inline constexpr std::int64_t argumentCost = 10;     // one argument copied and reduced
 inline constexpr std::int64_t lookupStepCost = 1;    // one binding compared
+inline constexpr std::int64_t nodeCost = 16;         // one node made and, later, torn down
+inline constexpr std::int64_t diagnosticCost = 8;    // one diagnostic line formatted
 
 // Characters of an answer text, NUL excluded, before it is cut.
 inline constexpr std::size_t maxAnswerLength = 2047;

@@ -1,7 +1,7 @@
 #include "errors.h"
 
 #include "diagnostics.h"
-#include "engineLimits.h"
+#include "lineBudget.h"
 #include "textWriter.h"
 
 #include <string_view>
@@ -27,10 +27,6 @@ bool takesName(errorCode code) {
     return code == undefinedVariable || code == argumentLoss;
 }
 
-// The longest message is "argument loss :" or "undefined variable :" with a
-// 99-character name.
-char reportBuffer[64 + nameCapacity];
-
 } // namespace
 
 void formatError(char* buffer, std::size_t capacity, errorCode code, const char* name) {
@@ -41,9 +37,9 @@ void formatError(char* buffer, std::size_t capacity, errorCode code, const char*
 }
 
 void reportError(errorCode code, const char* name) {
-    formatError(reportBuffer, sizeof reportBuffer, code, name);
-    writeDiagnostic(reportBuffer);
-    writeDiagnostic("\r\n");
+    if (code < undefinedVariable || code > lastCode) return;
+    chargeWork(diagnosticCost);
+    writeDiagnosticLine(messageFormats[code], takesName(code) && name ? name : "");
 }
 
 void raiseError(errorCode code) {

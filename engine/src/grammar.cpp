@@ -7,9 +7,7 @@
 #include "knob.h"
 #include "operators.h"
 #include "scanner.h"
-#include "termCell.h"
-
-#include <iterator>
+#include "termStack.h"
 
 namespace quorin {
 
@@ -27,39 +25,33 @@ class parseLevel {
     parseLevel& operator=(const parseLevel&) = delete;
 };
 
-void storeItem(termList& terms, knob* node, bool isSign = false) {
-    terms.current->node = node;
-    terms.current->holdsSign = isSign;
-    terms.current = appendCell(terms.current);
-}
-
 // sign -> "+" | "-" | "*" | "/" | "^"   (a "-" that opens a level reads as "0 -")
-const char* readSign(const char* position, termList& terms) {
-    if (*position == '-' && terms.current == terms.head) storeItem(terms, new numKnob(0.0));
-    storeItem(terms, new opKnob(nullptr, nullptr, *position), true);
+const char* readSign(const char* position, termLevel& terms) {
+    if (*position == '-' && terms.empty()) terms.push(new numKnob(0.0));
+    terms.push(new opKnob(nullptr, nullptr, *position), true);
     return position + 1;
 }
 
 // group -> "(" expr [")"]   (a name alone in parentheses is marked 'v')
-const char* readGroup(const char* position, termList& terms) {
+const char* readGroup(const char* position, termLevel& terms) {
     knob* tree = parseExpr(position, &position);
     if (!tree) raiseError(parseError);
     if (tree->kind == nodeKind::name) tree->kind = nodeKind::groupedName;
-    storeItem(terms, tree);
+    terms.push(tree);
     return position;
 }
 
 // application -> item "[" bindings   (applies the item just before it)
-const char* readApplication(const char* position, termList& terms) {
+const char* readApplication(const char* position, termLevel& terms) {
     heldList arguments(parseEnv(position, position));
-    termCell* applied = terms.current->prev;
-    applied->node = new callKnob(applied->node, arguments.get());
+    termItem& applied = terms.last();
+    applied.node = new callKnob(applied.node, arguments.get());
     arguments.handOver();
     return position;
 }
 
 // root environment form -> "[" bindings END   (only as a whole line)
-const char* readRootEnvironmentForm(const char* position, termList& terms) {
+const char* readRootEnvironmentForm(const char* position, termLevel& terms) {
     heldList bindings(parseEnv(position, position));
     if (*position != '\0') raiseError(parseError);
     binding* last = bindings.get();
@@ -71,51 +63,29 @@ const char* readRootEnvironmentForm(const char* position, termList& terms) {
     return position;
 }
 
-const char* closeLevel(const char* position, termList& terms) {
-    if (terms.current == terms.head) raiseError(parseError);
-    terms.dropTrailingCell();
+const char* closeLevel(const char* position, const termLevel& terms) {
+    if (terms.empty()) raiseError(parseError);
     return position;
-}
-
-// A sign with an item on either side becomes one item: item sign item -> item.
-void foldSign(termList& terms, termCell* sign) {
-    termCell* left = sign->prev;
-    termCell* right = sign->next;
-    if (!right || left->holdsSign || right->holdsSign) raiseError(parseErrorAtSubmount);
-    auto* op = static_cast<opKnob*>(sign->node);
-    op->setLeft(left->node);
-    op->setRight(right->node);
-    sign->holdsSign = false;
-    sign->prev = left->prev;
-    if (left->prev)
-        left->prev->next = sign;
-    else
-        terms.head = sign;
-    sign->next = right->next;
-    if (right->next) right->next->prev = sign;
-    delete left;
-    delete right;
 }
 
 } // namespace
 
-// expr -> terms   (one level, folded into a tree by mount)
+// expr -> terms   (one level, folded into a tree)
 knob* parseExpr(const char* position, const char** end) {
     parseLevel level;
-    termList terms;
+    termLevel terms;
     const char* stop = parseTerms(position, terms);
-    if (!terms.head->node) {
+    if (terms.empty()) {
         if (terms.rootEnvironmentForm) return nullptr;
         raiseError(parseError);
     }
-    terms.dropTrailingCell();
     if (end) *end = stop;
-    return mount(terms);
+    return terms.fold();
 }
 
 // terms -> { blank | number | name | group | sign | application | root environment form }
 //          ( ")" | "," | "]" | END )
-const char* parseTerms(const char* position, termList& terms) {
+const char* parseTerms(const char* position, termLevel& terms) {
     for (;;) {
         const char character = *position;
         if (character == '\0') return position;
@@ -128,16 +98,16 @@ const char* parseTerms(const char* position, termList& terms) {
         } else if (findOperator(character)) {
             position = readSign(position, terms);
         } else if (character == '[') {
-            position = terms.current == terms.head ? readRootEnvironmentForm(position + 1, terms)
-                                                   : readApplication(position + 1, terms);
+            position = terms.empty() ? readRootEnvironmentForm(position + 1, terms)
+                                     : readApplication(position + 1, terms);
         } else if (isLetter(character)) {
             knob* name;
             position = parseVar(position, name);
-            storeItem(terms, name);
+            terms.push(name);
         } else if (isDigit(character)) {
             knob* number;
             position = scanNumber(position, number);
-            storeItem(terms, number);
+            terms.push(number);
         } else {
             raiseError(parseError);
         }
@@ -176,35 +146,6 @@ binding* parseEnv(const char* position, const char*& end) {
             raiseError(parseErrorAtParseEnv);
         }
     }
-}
-
-// level -> item { sign item }   folded in decreasing precedence: "^" first,
-// then "/", "*", "-", "+"
-knob* mount(termList& terms) {
-    for (auto op = std::rbegin(operators); op != std::rend(operators); ++op)
-        submount(terms, op->sign);
-    if (terms.head->next) raiseError(parseErrorAtMount);
-    if (terms.head->holdsSign) raiseError(parseErrorAtSubmount);
-    knob* tree = terms.head->node;
-    terms.head->node = nullptr;
-    return tree;
-}
-
-// item op item -> item, for each op-sign from left to right; the signs stand
-// in the second, fourth, ... cells of a well-formed level
-termCell* submount(termList& terms, char op) {
-    termCell* position = terms.head->next;
-    while (position) {
-        if (position->holdsSign && position->node->kind == op) {
-            foldSign(terms, position);
-        } else if (!position->next) {
-            raiseError(parseErrorAtSubmount);
-        } else {
-            position = position->next;
-        }
-        position = position->next;
-    }
-    return terms.head;
 }
 
 } // namespace quorin

@@ -10,9 +10,9 @@ namespace quorin {
 
 namespace {
 
-std::int32_t precedenceOf(char kind) {
+std::int8_t precedenceOf(char kind) {
     const operatorFacts* op = findOperator(kind);
-    return op ? op->precedence : 0;
+    return static_cast<std::int8_t>(op ? op->precedence : 0);
 }
 
 // Nodes whose last reference went while another teardown was running. The
@@ -48,8 +48,7 @@ void knob::operator delete(void* storage, std::size_t size) noexcept {
 // constructor runs are not part of the object and may be discarded.
 knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) {}
 
-void release(knob* node) {
-    if (--node->refCount > 0) return;
+void tearDown(knob* node) {
     if (holdsNoNodes(*node)) {
         delete node;
         return;

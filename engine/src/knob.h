@@ -68,14 +68,21 @@ class knob {
         return this;
     }
 
+    // Packed into 16 bytes with the table pointer: a worksheet holds its
+    // definitions' nodes for as long as it runs.
     std::int32_t refCount;
     char kind;
-    std::int32_t precedence;
+    std::int8_t precedence;
 };
 
-// Drops one reference; the last one tears the node down. Never recurses over
-// the depth of a tree, however deep.
-void release(knob* node);
+// Tears down a node whose last reference went. Never recurses over the depth
+// of a tree, however deep.
+void tearDown(knob* node);
+
+// Drops one reference; the last one tears the node down.
+inline void release(knob* node) {
+    if (--node->refCount == 0) tearDown(node);
+}
 
 // A number constant (nodeKind::number).
 class numKnob final : public knob {
@@ -124,14 +131,14 @@ class opKnob final : public knob {
 // A name (nodeKind::name, or groupedName when it stood alone in parentheses).
 class varKnob final : public knob {
   public:
-    varKnob(const char* name, std::int32_t lookupMark);
+    varKnob(const char* name, std::int8_t lookupMark);
     ~varKnob() override;
 
     evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
-    const std::int32_t lookupMark; // 1: never looked up
+    const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
     char* const name;
 
   private:

@@ -19,16 +19,21 @@ inline void chargeWork(std::int64_t units) {
     if (currentLine.work > maxLineWork) throw lineAbort{};
 }
 
-// Runs body as one visit of a recursive node. Inlined, so that a visit is one
+// Runs body one level deeper on the stack. Inlined, so that a level is one
 // stack frame: the depth bound is a bound on the stack.
-template <typename Body>
-[[gnu::always_inline]] inline auto visitTree(std::int64_t cost, Body&& body) {
+template <typename Body> [[gnu::always_inline]] inline auto descend(Body&& body) {
     if (currentLine.treeDepth >= maxTreeDepth) throw lineAbort{};
-    chargeWork(cost);
     ++currentLine.treeDepth;
     auto outcome = body();
     --currentLine.treeDepth;
     return outcome;
+}
+
+// Runs body as one visit of a recursive node, charged to the line's work.
+template <typename Body>
+[[gnu::always_inline]] inline auto visitTree(std::int64_t cost, Body&& body) {
+    chargeWork(cost);
+    return descend(body);
 }
 
 } // namespace quorin

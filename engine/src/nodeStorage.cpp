@@ -40,21 +40,25 @@ void freeNode(void* storage, std::size_t) noexcept {
 
 namespace {
 
-constexpr std::size_t granule = 16;
-constexpr std::size_t sizeClasses = 4; // blocks of up to 64 bytes are kept
-// Enough for a long line; a huge one returns the rest of its blocks to the heap.
-constexpr std::size_t maxKeptPerClass = 4096;
+// Blocks of 8 to 64 bytes, by multiples of 8, cut from chunks without a heap
+// header each: a definition's nodes cost what they hold. Freed blocks are
+// kept, by size, for the next line; chunks go back only at exit.
+constexpr std::size_t granule = 8;
+constexpr std::size_t sizeClasses = 8;
+constexpr std::size_t chunkBytes = std::size_t{1} << 16;
 
 struct freeBlock {
     freeBlock* next;
 };
 
-struct freeList {
-    freeBlock* first = nullptr;
-    std::size_t count = 0;
+struct chunk {
+    chunk* previous; // every chunk stays reachable from the last one
 };
 
-freeList keptBlocks[sizeClasses];
+freeBlock* keptBlocks[sizeClasses];
+chunk* lastChunk = nullptr;
+char* unused = nullptr; // the rest of the last chunk
+std::size_t unusedBytes = 0;
 
 std::size_t blockSize(std::size_t sizeClass) {
     return (sizeClass + 1) * granule;
@@ -64,35 +68,46 @@ std::size_t sizeClassOf(std::size_t size) {
     return (size + granule - 1) / granule - 1;
 }
 
+void* cutBlock(std::size_t bytes) {
+    if (unusedBytes < bytes) {
+        void* storage = std::malloc(chunkBytes);
+        if (!storage) throw std::bad_alloc();
+        lastChunk = new (storage) chunk{lastChunk};
+        unused = static_cast<char*>(storage) + sizeof(chunk);
+        unusedBytes = chunkBytes - sizeof(chunk);
+    }
+    void* block = unused;
+    unused += bytes;
+    unusedBytes -= bytes;
+    return block;
+}
+
 } // namespace
 
 void* allocateNode(std::size_t size) {
     const std::size_t sizeClass = sizeClassOf(size);
-    if (sizeClass < sizeClasses && keptBlocks[sizeClass].first) {
-        freeList& list = keptBlocks[sizeClass];
-        freeBlock* block = list.first;
+    if (sizeClass >= sizeClasses) {
+        if (void* storage = std::malloc(size)) return storage;
+        throw std::bad_alloc();
+    }
+    if (freeBlock* block = keptBlocks[sizeClass]) {
         QUORIN_UNPOISON(block + 1, blockSize(sizeClass) - sizeof(freeBlock));
-        list.first = block->next;
-        --list.count;
+        keptBlocks[sizeClass] = block->next;
         return block;
     }
-    const std::size_t rounded = sizeClass < sizeClasses ? blockSize(sizeClass) : size;
-    if (void* storage = std::malloc(rounded)) return storage;
-    throw std::bad_alloc();
+    return cutBlock(blockSize(sizeClass));
 }
 
 void freeNode(void* storage, std::size_t size) noexcept {
     const std::size_t sizeClass = sizeClassOf(size);
-    if (sizeClass >= sizeClasses || keptBlocks[sizeClass].count >= maxKeptPerClass) {
+    if (sizeClass >= sizeClasses) {
         std::free(storage);
         return;
     }
-    freeList& list = keptBlocks[sizeClass];
-    list.first = new (storage) freeBlock{list.first};
-    ++list.count;
+    keptBlocks[sizeClass] = new (storage) freeBlock{keptBlocks[sizeClass]};
     // Under the address sanitizer a kept block reads as freed, all but its
     // link: the leak checker follows links only through readable memory.
-    QUORIN_POISON(list.first + 1, blockSize(sizeClass) - sizeof(freeBlock));
+    QUORIN_POISON(keptBlocks[sizeClass] + 1, blockSize(sizeClass) - sizeof(freeBlock));
 }
 
 #endif

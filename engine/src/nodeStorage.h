@@ -1,5 +1,6 @@
-// Heap storage for nodes and term cells. Every line makes and drops dozens of
-// these small blocks, so freed ones are kept, by size, for the next line.
+// Heap storage for nodes, binding records and names. Every line makes and
+// drops dozens of these small blocks, so freed ones are kept, by size, for
+// the next line.
 #ifndef QUORIN_NODE_STORAGE_H
 #define QUORIN_NODE_STORAGE_H
 

@@ -19,7 +19,7 @@ void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
 opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
 
 opKnob::~opKnob() {
-    writeDiagnostic(teardownNote);
+    noteTeardowns(1);
     if (left) release(left);
     if (right) release(right);
     left = right = nullptr;
@@ -44,6 +44,9 @@ evaluation opKnob::evaluate(const binding* environment) const {
         if (leftValue.value == 0.0 && op.leftZero == zeroRule::givesZero) return valueOf(0.0);
         const evaluation rightValue = right->evaluate(environment);
         if (rightValue.failed()) return rightValue;
+        // Both operands gave values: twice the work of a visit that stops at
+        // a failing left operand, the common one in reduction's trials.
+        chargeWork(operatorVisit);
         return valueOf(op.combine(leftValue.value, rightValue.value));
     });
 }
@@ -51,7 +54,9 @@ evaluation opKnob::evaluate(const binding* environment) const {
 int opKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     if (out.full()) return 0;
-    visitTree(operatorVisit, [&] {
+    // Uncharged: every visit writes a character or, once the buffer is
+    // full, returns at once, so printing ends with the buffer.
+    descend([&] {
         printOperand(*left, left->precedence < precedence, out);
         out.put(kind);
         const bool groupRight =

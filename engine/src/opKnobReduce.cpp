@@ -7,6 +7,7 @@
 #include "portableMath.h"
 
 #include <cmath>
+#include <cstring>
 #include <span>
 
 namespace quorin {
@@ -89,11 +90,15 @@ bool isNumber(const knob& node) {
     return node.kind == nodeKind::number;
 }
 
-double numberValue(const knob& node) {
+const double& numberValue(const knob& node) {
     return static_cast<const numKnob&>(node).value;
 }
 
+// Nodes made by reduction are charged to the line: reduction rebuilds a
+// shared subtree once for every way it is reached, so a line can build
+// nodes without end. (The parser's nodes are bounded by the line's length.)
 knob* makeOperator(knobRef left, knobRef right, char op) {
+    chargeWork(nodeCost);
     knob* node = new opKnob(left.get(), right.get(), op);
     left.handOver();
     right.handOver();
@@ -101,7 +106,16 @@ knob* makeOperator(knobRef left, knobRef right, char op) {
 }
 
 knob* makeNumber(double value) {
+    chargeWork(nodeCost);
     return new numKnob(value);
+}
+
+// A number node of value: operand itself when it is one of that very value
+// (a number is its own value in every environment), else a new one.
+knobRef numberFor(knob& operand, double value) {
+    if (isNumber(operand) && std::memcmp(&numberValue(operand), &value, sizeof value) == 0)
+        return knobRef(operand.addRef());
+    return knobRef(makeNumber(value));
 }
 
 // The operand of inner that is not the number the rule folded away, with a
@@ -130,7 +144,7 @@ knob* opKnob::reduceNumTree(double a, knobRef r) const {
             }
         }
     }
-    return makeOperator(knobRef(makeNumber(a)), std::move(r), kind);
+    return makeOperator(numberFor(*left, a), std::move(r), kind);
 }
 
 knob* opKnob::reduceTreeNum(knobRef l, double b) const {
@@ -152,7 +166,7 @@ knob* opKnob::reduceTreeNum(knobRef l, double b) const {
             }
         }
     }
-    return makeOperator(std::move(l), knobRef(makeNumber(b)), kind);
+    return makeOperator(std::move(l), numberFor(*right, b), kind);
 }
 
 knob* opKnob::reduce(const binding* environment) {

@@ -10,14 +10,12 @@ textWriter::textWriter(char* buffer, std::size_t capacity)
     *position = '\0';
 }
 
-void textWriter::write(std::string_view text) {
-    if (overflowed) return;
+void textWriter::writeCut(std::string_view text) {
     const std::size_t room = static_cast<std::size_t>(last - position);
-    const std::size_t count = std::min(room, text.size());
-    std::memcpy(position, text.data(), count);
-    position += count;
+    std::memcpy(position, text.data(), room);
+    position += room;
     *position = '\0';
-    overflowed = count < text.size();
+    overflowed = true;
 }
 
 void textWriter::cutTo(std::size_t kept) {

@@ -4,6 +4,7 @@
 #define QUORIN_TEXT_WRITER_H
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 namespace quorin {
@@ -13,7 +14,16 @@ class textWriter {
     // capacity counts the terminating NUL and must be at least 1.
     textWriter(char* buffer, std::size_t capacity);
 
-    void write(std::string_view text);
+    void write(std::string_view text) {
+        if (overflowed) return;
+        if (text.size() > static_cast<std::size_t>(last - position)) {
+            writeCut(text);
+            return;
+        }
+        std::memcpy(position, text.data(), text.size());
+        position += text.size();
+        *position = '\0';
+    }
     void put(char character) {
         if (overflowed || position == last) {
             overflowed = true;
@@ -31,6 +41,9 @@ class textWriter {
     void cutTo(std::size_t kept);
 
   private:
+    // What fits of a text that does not; the writer is then full.
+    void writeCut(std::string_view text);
+
     char* start;
     char* position;
     char* last; // where the NUL goes when the buffer is full

@@ -6,7 +6,7 @@
 
 namespace quorin {
 
-varKnob::varKnob(const char* name, std::int32_t lookupMark)
+varKnob::varKnob(const char* name, std::int8_t lookupMark)
     : knob(nodeKind::name), lookupMark(lookupMark), name(copyText(name)) {}
 
 varKnob::~varKnob() {

@@ -13,7 +13,8 @@ class knob;
 int operatorNodes(const knob& node);
 
 // How the reader's answer to line differs from the tree's; empty when the
-// reader declines the line or both agree to the bit. Runs as a line of its
+// reader declines the line, when the general way passes one of its bounds
+// (there is no answer to compare), or when both agree to the bit. Runs as a line of its
 // own: it starts the line's state afresh.
 std::string plainArithmeticMismatch(const std::string& line);
 

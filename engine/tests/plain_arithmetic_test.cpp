@@ -53,6 +53,18 @@ TEST_F(engineTest, plainArithmeticAnswersAsTheTreeWould) {
     EXPECT_GT(answered, 20000);
 }
 
+// A chain of more signs than the general way may nest is answered by the
+// reader alone; the check comes back instead of throwing the general way's
+// abort past its caller.
+TEST_F(engineTest, plainArithmeticCheckComesBackFromALineBeyondTheDepthBound) {
+    std::string line = "1";
+    for (int i = 0; i < 2049; ++i)
+        line += "+1";
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(plainArithmeticMismatch(line), "");
+    capturedStdout();
+}
+
 // A line the reader answers writes the teardown notes of the tree it never
 // built: as many "knob destructor called" lines as the general way writes
 // when it parses, reduces and releases that tree.
