@@ -213,13 +213,15 @@ read_window_geometry() {
     [ -n "${client_x:-}" ] && [ -n "${pane_left:-}" ]
 }
 
-# QuorinUI.exe and two probes start together: the first probe waits for the
-# window, the second for the typed line's answer on the sheet.
+# QuorinUI.exe and three probes start together, each probe polling for what
+# it waits for: the window, the edit pane's focus after the click, and the
+# typed line's answer on the sheet.
 start_window() {
     (cd "$folder" && exec "$wine64" QuorinUI.exe </dev/null >"$work/QuorinUI.log" 2>&1) &
     window_pid=$!
     background_pids+=("$window_pid")
     probe window window
+    probe focus expect-pane-focus
     probe sheet expect-sheet "$typed_line" "$typed_answer"
 }
 
@@ -229,8 +231,12 @@ expect_window_answers() {
         return
     fi
     say "QuorinUI.exe shows its window"
-    # The program never gives the pane the focus: the user clicks into it.
+    # The program never gives the pane the focus: the user clicks into it, and
+    # types once the pane has it; keys typed before would go astray.
     xdotool mousemove $((client_x + (pane_left + pane_right) / 2)) $((client_y + (pane_top + pane_bottom) / 2)) click 1
+    if [ "$(status_of focus)" -ne 0 ]; then
+        fail "QuorinUI.exe's edit pane does not take the focus on a click: $(tr -d '\r' <"$work/focus.log" | head -c 400)"
+    fi
     xdotool type --delay 50 "$typed_line"
     xdotool key Return
     if [ "$(status_of sheet)" -ne 0 ]; then
@@ -293,7 +299,7 @@ for program in "${test_programs[@]}"; do
 done
 start_examples
 start_window
-say "${#test_programs[@]} test programs, quorin.exe, QuorinUI.exe and 2 probes started"
+say "${#test_programs[@]} test programs, quorin.exe, QuorinUI.exe and 3 probes started"
 
 expect_window_answers
 expect_examples_answered

@@ -70,7 +70,10 @@ test_folder() { # NAME FOLDER
 # The 32-bit release where 32-bit Wine cannot run its tests: its files read,
 # not run, and its programs run by qemu-i386 under the 64-bit Wine.
 release_32bit_stages() {
-    [ "$(bash scripts/windows-preset.sh 2>/dev/null)" = mingw ] && return 0
+    if [ "$(bash scripts/windows-preset.sh 2>/dev/null)" = mingw ]; then
+        echo "=== 32-bit release: read and run by its own tests under 32-bit Wine, no emulated run"
+        return 0
+    fi
     run_stage "32-bit release read, not run" test_folder release-files build/mingw/worksheet/win32/release
     run_stage "32-bit release run by qemu-i386 under 64-bit Wine" bash scripts/run-release-32bit.sh
 }

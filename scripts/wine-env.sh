@@ -50,7 +50,8 @@ worvane_select_wine() { # PROGRAM
 }
 
 # Runs a Windows program, or one of Wine's own (wineboot, reg, winepath),
-# under the chosen Wine.
+# under the chosen Wine. A program started in the background is started by
+# "$worvane_wine_loader" instead, so that its process is the program's own.
 worvane_wine() {
     "${worvane_wine_loader:?worvane_select_wine chooses Wine first}" "$@"
 }

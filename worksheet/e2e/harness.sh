@@ -66,7 +66,8 @@ check() {
 # Starts the program and reads where its window and parts are.
 start_program() {
     program_output="$failures_dir/$test_name.stdout"
-    worvane_wine "$program" </dev/null >"$program_output" 2>/dev/null &
+    # The loader itself, not the function: its process is the program's.
+    "$worvane_wine_loader" "$program" </dev/null >"$program_output" 2>/dev/null &
     program_pid=$!
     read_geometry
 }
@@ -100,9 +101,11 @@ click_client() { # X Y [BUTTON]
     click_at "$(screen_x "$1")" "$(screen_y "$2")" "${3:-1}"
 }
 
-# The program never gives the pane the focus: the user clicks into it.
+# The program never gives the pane the focus: the user clicks into it, and
+# types once the caret shows; keys typed before would go astray.
 click_pane() {
     click_client $(((pane_left + pane_right) / 2)) $(((pane_top + pane_bottom) / 2))
+    check "the edit pane takes the focus" expect-pane-focus
 }
 
 type_text() {
@@ -194,7 +197,7 @@ start_spy() {
     spy_log="$failures_dir/$test_name.spy"
     : >"$spy_log"
     : >"$spy_log.out"
-    worvane_wine "$probe_program" spy "$(windows_path_of "$spy_log")" --timeout 120000 >"$spy_log.out" 2>&1 &
+    "$worvane_wine_loader" "$probe_program" spy "$(windows_path_of "$spy_log")" --timeout 120000 >"$spy_log.out" 2>&1 &
     spy_pid=$!
     wait_for "the spy hooks the program" grep -qx ready "$spy_log.out"
 }

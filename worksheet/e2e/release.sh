@@ -70,7 +70,7 @@ check_console_worksheet() {
 
 check_window_program() {
     local errors="$work/QuorinUI.err" status=0
-    (cd "$folder" && worvane_wine QuorinUI.exe </dev/null >/dev/null 2>"$errors") &
+    (cd "$folder" && exec "$worvane_wine_loader" QuorinUI.exe </dev/null >/dev/null 2>"$errors") &
     local program_pid=$!
     # The first window of a fresh prefix takes its time.
     worvane_wine "$probe_program" window --timeout 60000 >/dev/null || fail "QuorinUI.exe shows no window"

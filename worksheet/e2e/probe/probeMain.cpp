@@ -32,6 +32,7 @@ constexpr probeCommand commands[] = {
     {"expect-position", expectPosition},
     {"expect-pane", expectPane},
     {"set-pane", setPane},
+    {"expect-pane-focus", expectPaneFocus},
     {"time-line", timeLine},
     {"expect-sheet", expectSheet},
     {"expect-face", expectFace},

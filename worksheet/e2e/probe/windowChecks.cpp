@@ -157,6 +157,21 @@ int expectPane(const probeOptions& options) {
     return held ? 0 : 1;
 }
 
+int expectPaneFocus(const probeOptions& options) {
+    const bool held = pollUntil(options.timeoutMs, [] {
+        HWND worksheet = findWorksheet();
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        return worksheet &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(worksheet, nullptr), &thread) &&
+               thread.hwndFocus != nullptr && thread.hwndFocus == findEditPane(worksheet);
+    });
+    if (!held) {
+        return failWith("the edit pane does not have the keyboard focus");
+    }
+    return 0;
+}
+
 int setPane(const probeOptions& options) {
     if (options.arguments.size() != 1) {
         return failWith("usage: set-pane TEXT");

@@ -17,6 +17,9 @@ int expectSizeChange(const probeOptions& options);
 // expect-pane TEXT, set-pane TEXT
 int expectPane(const probeOptions& options);
 int setPane(const probeOptions& options);
+// expect-pane-focus: the edit pane has the keyboard focus, as the caret in
+// it shows a person before typing.
+int expectPaneFocus(const probeOptions& options);
 // expect-sheet TEXT..., expect-face TEXT...: every text shown on the sheet
 // since the program started, oldest first.
 int expectSheet(const probeOptions& options);
