@@ -23,9 +23,10 @@ namespace {
 
 constexpr std::string_view fileSeparator = "\n@@\n";
 constexpr int maxFiles = 8;
-// The worksheet bounds every line's loads, but at thousands of texts a run
-// would take seconds here: it is stopped once it has shown this many.
-constexpr std::size_t textBudget = 2000;
+// The worksheet bounds every line's loads, but a file that loads itself
+// would show thousands of texts, at a fifth of a second a thousand here: a
+// run stops once it has shown this many, enough for loads 32 deep.
+constexpr std::size_t textBudget = 500;
 
 // Keys of a typed line's first byte.
 constexpr char upKey = '\x01';

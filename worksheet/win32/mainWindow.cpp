@@ -5,6 +5,7 @@
 #include "faceLayout.h"
 #include "facePainter.h"
 #include "resource.h"
+#include "sheetPainter.h"
 #include "sheetView.h"
 #include "windowDrag.h"
 #include "windowState.h"
@@ -27,6 +28,7 @@ LRESULT onCreate(HWND window) {
     SetWindowRgn(window, createFaceRegion(globals.windowWidth, globals.windowHeight), TRUE);
     globals.popupMenu = GetSubMenu(GetMenu(window), 0);
     globals.editPane = createEditPane(window);
+    globals.lineHeight = readLineHeight(globals.offscreenDC);
     startWorksheet();
     globals.heightLimit = worksheet::ringSlots * globals.lineHeight + heightLimitMargin;
     SetWindowTextA(globals.editPane, "");

@@ -15,7 +15,6 @@ sheetRedrawer redrawer;
 } // namespace
 
 void startWorksheet() {
-    globals.lineHeight = readLineHeight(globals.offscreenDC);
     globals.worksheet = std::make_unique<worksheet::worksheetCore>(redrawer);
 }
 

@@ -3,9 +3,8 @@
 #ifndef QUORIN_SHEET_VIEW_H
 #define QUORIN_SHEET_VIEW_H
 
-// Reads lineHeight from the off-screen bitmap's font, and starts the
-// worksheet (and with it the engine), which redraws the sheet whenever the
-// lines handed to it have run.
+// Starts the worksheet, and with it the engine; it redraws the sheet
+// whenever the lines handed to it have run.
 void startWorksheet();
 // Ends the worksheet and the engine.
 void stopWorksheet();
