@@ -5,6 +5,7 @@
 // without it and the libraries it pulls in.
 #include "lineEditor.h"
 
+#include "plainLine.h"
 #include "worksheet.h"
 
 #include <dlfcn.h>
@@ -127,27 +128,9 @@ void startLineEditor(const char* prompt) {
     bindRecallKeys();
 }
 
-namespace {
-
-// Without libedit: the line as the terminal's own line discipline gives it.
-std::optional<std::string> readPlainLine() {
-    std::fputs(promptText, stderr);
-    std::string line;
-    int character;
-    while ((character = std::getc(stdin)) != EOF && character != '\n') {
-        line.push_back(static_cast<char>(character));
-    }
-    if (character == EOF && line.empty()) {
-        return std::nullopt;
-    }
-    return line;
-}
-
-} // namespace
-
 std::optional<std::string> readTypedLine() {
     if (editor == nullptr) {
-        return readPlainLine();
+        return readPlainLine(promptText);
     }
     int count = 0;
     const char* line = editline->el_gets(editor, &count);

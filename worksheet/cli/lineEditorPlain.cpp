@@ -1,7 +1,7 @@
 // The prompt without line editing, for systems without libedit.
 #include "lineEditor.h"
 
-#include <cstdio>
+#include "plainLine.h"
 
 namespace quorin {
 
@@ -14,16 +14,7 @@ void startLineEditor(const char* prompt) {
 }
 
 std::optional<std::string> readTypedLine() {
-    std::fputs(promptText, stderr);
-    std::string line;
-    int character;
-    while ((character = std::getc(stdin)) != EOF && character != '\n') {
-        line.push_back(static_cast<char>(character));
-    }
-    if (character == EOF && line.empty()) {
-        return std::nullopt;
-    }
-    return line;
+    return readPlainLine(promptText);
 }
 
 void stopLineEditor() {}
