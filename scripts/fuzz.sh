@@ -1,37 +1,59 @@
 #!/usr/bin/env bash
-# Builds the fuzz preset (build/fuzz) and runs the engine fuzzer for the given
-# number of seconds (default 60) from the seed corpus. Fails on any crash,
-# sanitizer report, leak, or input slower than a second; the input that did
-# it is kept in build/fuzz/artifacts/.
-#   scripts/fuzz.sh [seconds] [corpus directory]
-# The inputs the fuzzer finds go to the corpus directory (also taken from
+# Builds the fuzz preset (build/fuzz) and runs one fuzzer for the given number
+# of seconds. Fails on any crash, sanitizer report, leak, or input slower than
+# its time limit; the input that did it is kept in build/fuzz/artifacts/.
+#   scripts/fuzz.sh TARGET SECONDS [CORPUS_DIR]
+# TARGET is engine (the expression engine) or worksheet (the worksheet core).
+# The inputs the fuzzer finds go to CORPUS_DIR (also taken from
 # QUORIN_FUZZ_CORPUS), which is kept for the next run, so that longer
-# campaigns build on each other; without one they go to a throwaway directory.
+# campaigns build on each other; without one they go to a throwaway folder.
+# The seeds in the repository are only read.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${1:-60}"
-corpus="${2:-${QUORIN_FUZZ_CORPUS:-}}"
-build=build/fuzz
+usage="usage: scripts/fuzz.sh engine|worksheet SECONDS [CORPUS_DIR]"
+target="${1:?$usage}"
+seconds="${2:?$usage}"
+corpus="${3:-${QUORIN_FUZZ_CORPUS:-}}"
+# Absolute paths: the worksheet fuzzer works in a folder of its own.
+build="$PWD/build/fuzz"
+
+case "$target" in
+engine)
+    # An input is one line; twice the worksheet's 2,047 characters and more
+    # cover lines it would never pass.
+    seeds="$PWD/engine/fuzz/corpus"
+    time_limit=1
+    ;;
+worksheet)
+    # An input is up to eight files: room for several lines longer than a
+    # slot, across the loader's blocks of 2,048 bytes.
+    seeds="$PWD/worksheet/fuzz/corpus"
+    time_limit=10
+    ;;
+*)
+    echo "$usage" >&2
+    exit 2
+    ;;
+esac
 
 cmake --preset fuzz >/dev/null
-cmake --build "$build" --target engine_fuzzer -j2
+cmake --build "$build" --target "${target}_fuzzer" -j2
 
 if [ -z "$corpus" ]; then
     corpus="$(mktemp -d)"
     trap 'rm -rf "$corpus"' EXIT
 fi
 mkdir -p "$corpus" "$build/artifacts"
+corpus="$(cd "$corpus" && pwd)"
 
-# Inputs run to twice the worksheet's line length, so lines the worksheet
-# would never pass are covered as well; lengths are tried up to that bound
-# from the start, and the seeds include lines of the worksheet's full
-# 2,047 characters.
-"$build/engine/fuzz/engine_fuzzer" "$corpus" engine/fuzz/corpus \
+# Lengths are tried up to the bound from the start, not grown slowly from
+# the seeds' sizes.
+"$build/$target/fuzz/${target}_fuzzer" "$corpus" "$seeds" \
     -max_total_time="$seconds" \
-    -timeout=1 \
+    -timeout="$time_limit" \
     -rss_limit_mb=2048 \
-    -max_len=4096 \
+    -max_len=8192 \
     -len_control=0 \
     -artifact_prefix="$build/artifacts/" \
     -print_final_stats=1

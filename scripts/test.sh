@@ -59,8 +59,8 @@ build_and_test() {
 run_stage "format check" bash scripts/check-format.sh
 run_stage "native build and tests" build_and_test native
 run_stage "sanitizer build and tests" build_and_test sanitize
-run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh "$fuzz_seconds"
-run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz-worksheet.sh "$worksheet_fuzz_seconds"
+run_stage "fuzzing for ${fuzz_seconds}s" bash scripts/fuzz.sh engine "$fuzz_seconds"
+run_stage "worksheet fuzzing for ${worksheet_fuzz_seconds}s" bash scripts/fuzz.sh worksheet "$worksheet_fuzz_seconds"
 # Wine needs a kernel that runs 32-bit programs. Where it has none, the
 # Windows build is still made (and must stay warning-free), and the skipped
 # tests are said loudly.

@@ -5,8 +5,7 @@
 
 // The result buffer receives "[ans = ...]"; longer texts are cut to fit.
 #define QUORIN_RESULT_BUFFER_SIZE 2048
-// The error buffer: the worksheet passes the third byte of a 2048-byte
-// buffer whose first two bytes hold "# ".
+// The error buffer receives the message; longer messages are cut to fit.
 #define QUORIN_ERROR_BUFFER_SIZE 2046
 
 #if defined(_WIN32)

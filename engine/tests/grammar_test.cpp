@@ -1,4 +1,4 @@
-#include "engineTestSupport.h"
+#include "engine_test_support.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 //   math_lines > lines.txt; quorin lines.txt > native.txt
 //   wine quorin.exe lines.txt > windows.txt
 //   diff --strip-trailing-cr native.txt windows.txt
-#include "mathLines.h"
+#include "random_math_lines.h"
 
 #include <cstdio>
 #include <cstdlib>

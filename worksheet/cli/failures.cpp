@@ -3,6 +3,7 @@
 #include "commandLine.h"
 #include "sheetPrinter.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -12,18 +13,28 @@ namespace quorin {
 namespace {
 
 bool failed = false;
+bool writeFailed = false;
 
 // The sheet goes out first, so that a message on the same terminal stands
 // after the line that caused it.
 void beforeMessage() {
     flushSheet();
-    failed = true;
+}
+
+void reportAt(worksheet::inputPlace where, const char* what) {
+    beforeMessage();
+    if (where.inputName != nullptr) {
+        std::fprintf(stderr, "%s:%ld: %s\n", where.inputName, where.lineNumber, what);
+    } else {
+        std::fprintf(stderr, "quorin: %s\n", what);
+    }
 }
 
 } // namespace
 
 void reportUnreadableInput(const char* name, int error) {
     beforeMessage();
+    failed = true;
     if (std::string_view(name) == standardInputName) {
         std::fprintf(stderr, "quorin: cannot read standard input: %s\n", std::strerror(error));
     } else {
@@ -31,13 +42,25 @@ void reportUnreadableInput(const char* name, int error) {
     }
 }
 
-void reportLoadError(const char* inputName, long lineNumber, const char* reason) {
-    beforeMessage();
-    if (inputName != nullptr) {
-        std::fprintf(stderr, "%s:%ld: %s\n", inputName, lineNumber, reason);
-    } else {
-        std::fprintf(stderr, "quorin: %s\n", reason);
+void reportLoadError(worksheet::inputPlace where, const char* reason) {
+    failed = true;
+    reportAt(where, reason);
+}
+
+void reportWriteError(int error) {
+    failed = true;
+    writeFailed = true;
+    if (error != EPIPE) {
+        std::fprintf(stderr, "quorin: write error: %s\n", std::strerror(error));
     }
+}
+
+void reportInterrupted(worksheet::inputPlace where) {
+    reportAt(where, "interrupted");
+}
+
+bool outputFailed() {
+    return writeFailed;
 }
 
 bool anyFailure() {

@@ -31,7 +31,9 @@ Built-ins  PI[] E[]; sin cos tan asin acos atan abs sqrt exp log (base 10)
 Comments   # a line that starts with # stays on the sheet unrun
 Commands   !clear        forgets every definition and ans
            !load "file"  runs the lines of a file (names are relative to
-                         the current directory; loads may nest 32 deep)
+                         the current directory; loads may nest 32 deep,
+                         and one line may start 10000 loads in all)
+At the prompt Ctrl-C drops the line being typed, or stops a long load.
 )";
 
 } // namespace quorin

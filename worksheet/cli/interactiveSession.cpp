@@ -2,36 +2,41 @@
 #include "interactiveSession.h"
 
 #include "commandLine.h"
+#include "failures.h"
+#include "interrupts.h"
 #include "lineEditor.h"
-#include "sheetPrinter.h"
-#include "worksheet.h"
 
 #include <cstdio>
+#include <string>
 
 namespace quorin {
 
 namespace {
 
-constexpr const char* greeting =
-    "Worvane worksheet: type a line, or Ctrl-D to end (quorin --help explains).\n";
+constexpr const char* greeting = "Worvane worksheet: type a line, or Ctrl-D to end; Ctrl-C stops "
+                                 "a long load (quorin --help explains).\n";
 constexpr const char* prompt = "> ";
 
 } // namespace
 
-void runInteractiveSession(bool sheetOnTerminal) {
+void runInteractiveSession(worksheet::worksheetCore& sheet) {
     std::fputs(greeting, stderr);
-    startLineEditor(prompt);
+    startLineEditor(prompt, sheet);
+    catchInterrupts();
     // One input for the session: load errors count its lines. Each typed
     // line ends with a line end of its own, so that a line too long does not
     // stop the lines after it.
-    worksheet::lineInput input(standardInputLabel);
-    while (const auto line = readTypedLine()) {
-        skipNextEcho(sheetOnTerminal);
-        input.feed(line->data(), line->size());
-        input.feed("\n", 1);
-        skipNextEcho(false);
-        flushSheet();
+    sheet.beginInput(standardInputLabel, worksheet::inputKind::typed);
+    while (!outputFailed()) {
+        std::optional<std::string> line = readTypedLine();
+        if (!line) break;
+        // A Ctrl-C pressed before the line was read stops nothing of it.
+        clearInterrupt();
+        line->push_back('\n');
+        sheet.feedInput(line->data(), line->size());
     }
+    sheet.endInput();
+    releaseInterrupts();
     stopLineEditor();
     std::fputs("\n", stderr);
 }

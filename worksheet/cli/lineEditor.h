@@ -4,15 +4,18 @@
 #ifndef QUORIN_CLI_LINE_EDITOR_H
 #define QUORIN_CLI_LINE_EDITOR_H
 
+#include "worksheet.h"
+
 #include <optional>
 #include <string>
 
 namespace quorin {
 
-// Shows prompt before every line; the terminal goes back as it was at
-// stopLineEditor.
-void startLineEditor(const char* prompt);
+// Shows prompt before every line, and recalls the lines of sheet; the
+// terminal goes back as it was at stopLineEditor.
+void startLineEditor(const char* prompt, worksheet::worksheetCore& sheet);
 // A line as typed, without its line end; nothing at the end of input.
+// Ctrl-C drops the line being typed and prompts again.
 std::optional<std::string> readTypedLine();
 void stopLineEditor();
 

@@ -30,6 +30,7 @@ struct editlineFunctions {
     decltype(&::el_deletestr) el_deletestr;
     decltype(&::el_insertstr) el_insertstr;
     decltype(&::el_end) el_end;
+    decltype(&::el_push) el_push;
 };
 
 template <typename Function> bool find(void* library, const char* name, Function& function) {
@@ -48,7 +49,8 @@ const editlineFunctions* loadEditline() {
         find(library, "el_wset", f.el_wset) && find(library, "el_source", f.el_source) &&
         find(library, "el_gets", f.el_gets) && find(library, "el_line", f.el_line) &&
         find(library, "el_cursor", f.el_cursor) && find(library, "el_deletestr", f.el_deletestr) &&
-        find(library, "el_insertstr", f.el_insertstr) && find(library, "el_end", f.el_end);
+        find(library, "el_insertstr", f.el_insertstr) && find(library, "el_end", f.el_end) &&
+        find(library, "el_push", f.el_push);
     return complete ? &functions : nullptr;
 }
 
@@ -56,6 +58,9 @@ const editlineFunctions* editline = nullptr;
 
 EditLine* editor = nullptr;
 const char* promptText = "";
+worksheet::worksheetCore* recallSource = nullptr;
+// Set by Ctrl-C while a line is being typed.
+bool lineDropped = false;
 
 char* showPrompt(EditLine*) {
     return const_cast<char*>(promptText);
@@ -76,11 +81,31 @@ unsigned char showRecalled(EditLine* lineEditor, const char* line) {
 }
 
 unsigned char recallEarlierKey(EditLine* lineEditor, int) {
-    return showRecalled(lineEditor, worksheet::recallEarlier());
+    return showRecalled(lineEditor, recallSource->recallEarlier());
 }
 
 unsigned char recallLaterKey(EditLine* lineEditor, int) {
-    return showRecalled(lineEditor, worksheet::recallLater());
+    return showRecalled(lineEditor, recallSource->recallLater());
+}
+
+// Shows "^C" after the line, which it marks as dropped, and ends it as
+// Return does, so that the next prompt comes on a line of its own.
+unsigned char dropLineKey(EditLine* lineEditor, int) {
+    const LineInfo* edited = editline->el_line(lineEditor);
+    editline->el_cursor(lineEditor, static_cast<int>(edited->lastchar - edited->cursor));
+    editline->el_insertstr(lineEditor, "^C");
+    editline->el_push(lineEditor, "\n");
+    lineDropped = true;
+    return CC_REFRESH;
+}
+
+// Ctrl-C while typing is a key of the line editor rather than a signal,
+// which would break into its read.
+void bindDropKey() {
+    editline->el_set(editor, EL_SETTY, "-d", "-isig", nullptr);
+    editline->el_wset(editor, EL_ADDFN, L"quorin-drop-line", L"Drop the line being typed",
+                      dropLineKey);
+    editline->el_set(editor, EL_BIND, "^C", "quorin-drop-line", nullptr);
 }
 
 void bindRecallKeys() {
@@ -105,8 +130,9 @@ void bindRecallKeys() {
 
 } // namespace
 
-void startLineEditor(const char* prompt) {
+void startLineEditor(const char* prompt, worksheet::worksheetCore& sheet) {
     promptText = prompt;
+    recallSource = &sheet;
     // Typed characters beyond ASCII are shown as the terminal's character
     // set has them. The engine reads only ASCII and formats numbers by
     // LC_NUMERIC, which stays "C".
@@ -126,6 +152,7 @@ void startLineEditor(const char* prompt) {
     editline->el_source(editor, nullptr);
     // After the user's own settings: recall must follow the worksheet.
     bindRecallKeys();
+    bindDropKey();
 }
 
 std::optional<std::string> readTypedLine() {
@@ -133,7 +160,10 @@ std::optional<std::string> readTypedLine() {
         return readPlainLine(promptText);
     }
     int count = 0;
-    const char* line = editline->el_gets(editor, &count);
+    const char* line;
+    while ((line = editline->el_gets(editor, &count)) != nullptr && lineDropped) {
+        lineDropped = false;
+    }
     if (line == nullptr || count <= 0) {
         return std::nullopt;
     }
@@ -150,6 +180,7 @@ void stopLineEditor() {
     }
     editline->el_end(editor);
     editor = nullptr;
+    recallSource = nullptr;
 }
 
 } // namespace quorin

@@ -9,7 +9,7 @@ namespace {
 const char* promptText = "";
 } // namespace
 
-void startLineEditor(const char* prompt) {
+void startLineEditor(const char* prompt, worksheet::worksheetCore&) {
     promptText = prompt;
 }
 

@@ -1,6 +1,6 @@
 // quorin: the worksheet on the command line. Runs lines from files or
-// standard input through the same line cycle as the window and prints what
-// the sheet would show.
+// standard input through the same worksheet core as the window and prints
+// what the sheet would show. Every exit is made here.
 #include "commandLine.h"
 #include "failures.h"
 #include "helpText.h"
@@ -8,6 +8,7 @@
 #include "sheetPrinter.h"
 #include "standardStreams.h"
 #include "worksheet.h"
+#include "worksheetEvents.h"
 
 #include <cstdio>
 
@@ -19,6 +20,15 @@ constexpr int exitUsage = 2;
 
 constexpr const char* versionText = "quorin (Worvane) " QUORIN_VERSION "\n";
 
+void runInputs(const quorin::commandLine& options) {
+    quorin::worksheetEvents events;
+    worksheet::worksheetCore sheet(events);
+    for (const char* file : options.files) {
+        if (quorin::outputFailed()) break;
+        quorin::runInput(sheet, file);
+    }
+}
+
 int runWorksheet(const quorin::commandLine& options) {
     quorin::keepStandardErrorOpen();
     const bool sheetOnTerminal = quorin::standardOutputIsTerminal();
@@ -28,14 +38,10 @@ int runWorksheet(const quorin::commandLine& options) {
         return exitFailure;
     }
     quorin::openSheet(sheet,
-                      {.answersOnly = options.answersOnly, .diagnostics = options.diagnostics});
-    worksheet::setLineObserver(quorin::printSheetText);
-    worksheet::setLoadErrorObserver(quorin::reportLoadError);
-    worksheet::startEngine();
-    for (const char* file : options.files) {
-        quorin::runInput(file, sheetOnTerminal);
-    }
-    worksheet::stopEngine();
+                      {.answersOnly = options.answersOnly,
+                       .diagnostics = options.diagnostics,
+                       .typedLinesShown = sheetOnTerminal && quorin::standardInputIsTerminal()});
+    runInputs(options);
     quorin::flushSheet();
     return quorin::anyFailure() ? exitFailure : exitSuccess;
 }

@@ -10,7 +10,8 @@
 namespace quorin {
 
 // Shows prompt on standard error, then reads a line from standard input,
-// without its line end; nothing at the end of input.
+// without its line end; nothing at the end of input. Ctrl-C drops the line
+// being typed and prompts again.
 std::optional<std::string> readPlainLine(const char* prompt);
 
 } // namespace quorin

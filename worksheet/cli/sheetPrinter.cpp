@@ -2,8 +2,9 @@
 // per text would cost more than the engine's answer on the benchmark.
 #include "sheetPrinter.h"
 
+#include "failures.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 namespace quorin {
@@ -14,33 +15,24 @@ std::FILE* sheetStream = nullptr;
 sheetOptions currentOptions;
 char pending[1 << 16];
 std::size_t pendingLength = 0;
-bool skipEcho = false;
 
-constexpr int exitWriteError = 1;
-
-[[noreturn]] void endAtWriteError(int error) {
-    if (error != EPIPE) {
-        std::fprintf(stderr, "quorin: write error: %s\n", std::strerror(error));
-    }
-    std::exit(exitWriteError);
-}
-
-bool printed(worksheet::textKind kind) {
-    // Only the first text of a typed line can be its echo: a typed line too
-    // long shows its load error instead.
-    const bool skipThisEcho = skipEcho;
-    skipEcho = false;
+bool printed(worksheet::textKind kind, int loadDepth) {
     if (kind != worksheet::textKind::echo) {
         return true;
     }
-    return !skipThisEcho && !currentOptions.answersOnly;
+    const bool typed = loadDepth == 0;
+    return !currentOptions.answersOnly && !(typed && currentOptions.typedLinesShown);
 }
 
 void writePending() {
+    if (outputFailed()) {
+        pendingLength = 0;
+        return;
+    }
     errno = 0;
     if (std::fwrite(pending, 1, pendingLength, sheetStream) != pendingLength ||
         std::fflush(sheetStream) != 0) {
-        endAtWriteError(errno != 0 ? errno : EIO);
+        reportWriteError(errno != 0 ? errno : EIO);
     }
     pendingLength = 0;
 }
@@ -52,8 +44,8 @@ void openSheet(std::FILE* stream, sheetOptions options) {
     currentOptions = options;
 }
 
-void printSheetText(const char* text, std::size_t length, worksheet::textKind kind) {
-    if (!printed(kind)) {
+void printSheetText(const char* text, std::size_t length, worksheet::textKind kind, int loadDepth) {
+    if (!printed(kind, loadDepth)) {
         return;
     }
     // The diagnostics written since the last text belong before this one.
@@ -66,10 +58,6 @@ void printSheetText(const char* text, std::size_t length, worksheet::textKind ki
     std::memcpy(pending + pendingLength, text, length);
     pendingLength += length;
     pending[pendingLength++] = '\n';
-}
-
-void skipNextEcho(bool skip) {
-    skipEcho = skip;
 }
 
 void flushSheet() {

@@ -13,17 +13,15 @@ struct sheetOptions {
     bool answersOnly = false;
     // The engine's diagnostic lines go out beside the texts of their line.
     bool diagnostics = false;
+    // Lines typed at a prompt on the same terminal are not printed a second
+    // time; the lines of the files they load are.
+    bool typedLinesShown = false;
 };
 
 void openSheet(std::FILE* stream, sheetOptions options);
-// A worksheet::lineObserver.
-void printSheetText(const char* text, std::size_t length, worksheet::textKind kind);
-// While set, the echo of the next line is left out: a line the user sees at
-// the prompt already. Unset it when that line ran nothing.
-void skipNextEcho(bool skip);
-// Writes out everything printed so far, diagnostics included. A write error
-// ends the program: quietly for a reader that went away, with a message
-// and exit status 1 otherwise.
+void printSheetText(const char* text, std::size_t length, worksheet::textKind kind, int loadDepth);
+// Writes out everything printed so far, diagnostics included. After a write
+// error (reported as a failure) nothing more is written.
 void flushSheet();
 
 } // namespace quorin

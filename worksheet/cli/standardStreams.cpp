@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -46,10 +45,6 @@ void closeDescriptor(int descriptor) {
 long readSome(int descriptor, char* buffer, std::size_t count) {
     return _read(descriptor, buffer, static_cast<unsigned>(count));
 }
-bool isRegularFile(int descriptor) {
-    struct _stat status;
-    return _fstat(descriptor, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
-}
 int descriptorOf(std::FILE* stream) {
     return _fileno(stream);
 }
@@ -82,10 +77,6 @@ long readSome(int descriptor, char* buffer, std::size_t count) {
         received = read(descriptor, buffer, count);
     } while (received < 0 && errno == EINTR);
     return received;
-}
-bool isRegularFile(int descriptor) {
-    struct stat status;
-    return fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
 }
 int descriptorOf(std::FILE* stream) {
     return fileno(stream);
@@ -133,10 +124,6 @@ bool standardInputIsTerminal() {
 }
 bool standardOutputIsTerminal() {
     return isTerminal(standardOutput);
-}
-
-bool standardInputIsRegularFile() {
-    return isRegularFile(standardInput);
 }
 
 long readStandardInput(char* buffer, std::size_t count) {

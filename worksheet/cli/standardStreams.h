@@ -19,7 +19,6 @@ std::FILE* divertStandardOutput(bool diagnosticsToStandardError);
 
 bool standardInputIsTerminal();
 bool standardOutputIsTerminal();
-bool standardInputIsRegularFile();
 
 // Reads what standard input has, up to count bytes, waiting only until
 // some arrive: the byte count, 0 at its end, or -1 with errno set.

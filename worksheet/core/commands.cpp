@@ -2,7 +2,6 @@
 #include "commands.h"
 
 #include "QuorinDLL.h"
-#include "sheetLines.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -28,7 +27,7 @@ std::optional<std::string_view> loadCommandFileName(std::string_view commandText
     return rest.substr(0, closingQuote);
 }
 
-void runCommand(const char* commandText) {
+void worksheetCore::runCommand(const char* commandText) {
     const std::string_view command = commandText;
     if (command == "clear") {
         finalize();
@@ -36,13 +35,11 @@ void runCommand(const char* commandText) {
         return;
     }
     if (const auto fileName = loadCommandFileName(command)) {
-        // The command lies in a history slot that the file's own lines will
-        // overwrite, so the name needs a copy of its own.
-        const std::string ownName(*fileName);
-        loadFile(ownName.c_str());
+        startLoad(std::string(*fileName).c_str());
         return;
     }
-    showLine("# illegal command", textKind::answer);
+    constexpr std::string_view illegalCommand = "# illegal command";
+    showText(illegalCommand.data(), illegalCommand.size(), textKind::answer);
 }
 
 } // namespace worksheet

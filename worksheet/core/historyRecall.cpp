@@ -3,35 +3,24 @@
 
 namespace worksheet {
 
-namespace {
-
-bool unwritten(int slot) {
-    return historyLines[slot][0] == unwrittenMark;
-}
-
-const char* recallSlot(int candidate) {
+const char* worksheetCore::recallEarlier() {
+    const int candidate = previousSlot(historyCursor);
+    // Reaching historyNext means browsing went once round the whole ring.
+    if (candidate == historyNext || historyLines[candidate][0] == unwrittenMark) {
+        return nullptr;
+    }
     historyCursor = candidate;
     return historyLines[candidate];
 }
 
-} // namespace
-
-const char* recallEarlier() {
-    const int candidate = previousSlot(historyCursor);
-    // Reaching historyNext means browsing went once round the whole ring.
-    if (candidate == historyNext || unwritten(candidate)) {
-        return nullptr;
-    }
-    return recallSlot(candidate);
-}
-
-const char* recallLater() {
+const char* worksheetCore::recallLater() {
     const int candidate = nextSlot(historyCursor);
     // Down may reach historyNext itself, the empty line being typed, but not beyond.
-    if (candidate == nextSlot(historyNext) || unwritten(candidate)) {
+    if (candidate == nextSlot(historyNext) || historyLines[candidate][0] == unwrittenMark) {
         return nullptr;
     }
-    return recallSlot(candidate);
+    historyCursor = candidate;
+    return historyLines[candidate];
 }
 
 } // namespace worksheet

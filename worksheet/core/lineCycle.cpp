@@ -1,55 +1,38 @@
-// Running one line: it goes on the sheet and into the history, then to the
-// command branch, nowhere (a comment) or the engine.
-#include "lineCycle.h"
-
+// The worksheet's lifetime, and running one line: it goes on the sheet and
+// into the history, then to the command branch, nowhere (a comment) or the
+// engine.
 #include "QuorinDLL.h"
-#include "commands.h"
+#include "loadedInput.h"
 #include "rings.h"
-#include "sheetLines.h"
 
 namespace worksheet {
 
-namespace {
-
-// Returns the slot that now holds the line, cut to fit.
-char* recordInHistory(const char* line, std::size_t length) {
-    ringSlot& slot = historyLines[historyNext];
-    copyIntoSlot(slot, line, length);
-    historyNext = nextSlot(historyNext);
-    historyCursor = historyNext;
-    historyLines[historyNext][0] = '\0';
-    return slot;
-}
-
-// Kept apart from runLine so that its two buffers are not on the stack
-// while nested loads run.
-void evaluateLine(char* line) {
-    char result[QUORIN_RESULT_BUFFER_SIZE];
-    char error[slotBytes];
-    error[0] = '#';
-    error[1] = ' ';
-    static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
-    if (evalExpression(line, result, error + 2) != 0) {
-        showLine(result, textKind::answer);
-    } else {
-        showLine(error, textKind::answer);
+worksheetCore::worksheetCore(observer& watcher)
+    : watcher(watcher), displayLines(std::make_unique<ringSlot[]>(ringSlots)),
+      historyLines(std::make_unique<ringSlot[]>(ringSlots)) {
+    for (int slot = 0; slot < ringSlots; ++slot) {
+        displayLines[slot][0] = '\0';
+        historyLines[slot][0] = unwrittenMark;
     }
+    initialize();
 }
 
-} // namespace
-
-char* typingSlot() {
-    return historyLines[historyNext];
+worksheetCore::~worksheetCore() {
+    finalize();
 }
 
-void handleLine(const char* line) {
-    runLine(line, cutLength(line));
+void worksheetCore::handleLine(std::string_view line) {
+    const std::size_t firstLoad = inputs.size();
+    resetLoadCount();
+    runLine(line.data(), cutLength(line), textKind::echo);
+    runInputs(firstLoad, false);
+    watcher.sheetChanged();
 }
 
-void runLine(const char* line, std::size_t length, textKind shownAs) {
+void worksheetCore::runLine(const char* line, std::size_t length, textKind shownAs) {
     showText(line, length, shownAs);
-    // The stored copy is what runs: cut like every text, and safe from the
-    // clearing of the next history slot should line be that slot.
+    // The stored copy is what runs: the line may lie in the history slot
+    // that recording clears.
     char* recorded = recordInHistory(line, length);
     switch (recorded[0]) {
     case '!':
@@ -60,6 +43,36 @@ void runLine(const char* line, std::size_t length, textKind shownAs) {
     default:
         evaluateLine(recorded);
         break;
+    }
+}
+
+void worksheetCore::showText(const char* text, std::size_t length, textKind kind) {
+    char* slot = displayLines[displayNext];
+    copyIntoSlot(slot, text, length);
+    displayNext = nextSlot(displayNext);
+    watcher.textShown(slot, length, kind, loadDepth());
+}
+
+// Returns the slot that now holds the line.
+char* worksheetCore::recordInHistory(const char* line, std::size_t length) {
+    char* slot = historyLines[historyNext];
+    copyIntoSlot(slot, line, length);
+    historyNext = nextSlot(historyNext);
+    historyCursor = historyNext;
+    historyLines[historyNext][0] = '\0';
+    return slot;
+}
+
+void worksheetCore::evaluateLine(char* line) {
+    char result[QUORIN_RESULT_BUFFER_SIZE];
+    char error[slotBytes];
+    error[0] = '#';
+    error[1] = ' ';
+    static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
+    if (evalExpression(line, result, error + 2) != 0) {
+        showText(result, cutLength(result), textKind::answer);
+    } else {
+        showText(error, cutLength(error), textKind::answer);
     }
 }
 

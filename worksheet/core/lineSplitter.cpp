@@ -7,8 +7,21 @@ namespace worksheet {
 
 namespace {
 
-constexpr char byteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
-constexpr int byteOrderMarkLength = sizeof byteOrderMark;
+using namespace std::string_view_literals;
+
+// Skipped: the file is UTF-8, which reads like 8-bit text.
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF"sv;
+// Refused: every other byte of UTF-16 text is a NUL, which would end a line.
+constexpr std::string_view utf16Marks[] = {"\xFF\xFE"sv, "\xFE\xFF"sv};
+
+// The byte order mark that starts with byte, or nothing.
+std::string_view markStartingWith(char byte) {
+    if (byte == utf8Mark[0]) return utf8Mark;
+    for (const std::string_view mark : utf16Marks) {
+        if (byte == mark[0]) return mark;
+    }
+    return {};
+}
 
 // The first LF, CR or NUL in [begin, end), or end. Line feeds are by far the
 // commonest, so the others are only looked for before the first of them.
@@ -26,6 +39,8 @@ const char* findLineEnd(const char* begin, const char* end) {
 
 } // namespace
 
+lineSplitter::lineSplitter(bool lookForMarks) : atStart(lookForMarks) {}
+
 void lineSplitter::take(const char* bytes, std::size_t count) {
     pending = bytes;
     pendingEnd = bytes + count;
@@ -34,6 +49,12 @@ void lineSplitter::take(const char* bytes, std::size_t count) {
 lineSplitter::cut lineSplitter::next() {
     if (atStart && !passByteOrderMark()) {
         return cut::needMoreInput;
+    }
+    if (refused) {
+        const bool firstTime = cutLineNumber == 0;
+        pending = pendingEnd;
+        cutLineNumber = 1;
+        return firstTime ? cut::utf16Text : cut::needMoreInput;
     }
     while (pending != pendingEnd) {
         const char* const segment = pending;
@@ -63,10 +84,10 @@ bool lineSplitter::finish() {
     if (atStart) {
         // Fewer bytes than a byte order mark, all of them like its start:
         // they are the line.
-        append(byteOrderMark, static_cast<std::size_t>(byteOrderMarkSeen));
+        append(markCandidate.data(), markBytesSeen);
         atStart = false;
     }
-    if (skippingTooLongLine || length == 0) {
+    if (refused || skippingTooLongLine || length == 0) {
         return false;
     }
     cutLineNumber = linesEnded + 1;
@@ -83,18 +104,27 @@ long lineSplitter::lineNumber() const {
 }
 
 bool lineSplitter::passByteOrderMark() {
-    while (pending != pendingEnd && byteOrderMarkSeen < byteOrderMarkLength) {
-        if (*pending != byteOrderMark[byteOrderMarkSeen]) {
+    while (pending != pendingEnd) {
+        if (markBytesSeen == 0) {
+            markCandidate = markStartingWith(*pending);
+        } else if (*pending != markCandidate[markBytesSeen]) {
             // Not a mark after all: what looked like one is text.
-            append(byteOrderMark, static_cast<std::size_t>(byteOrderMarkSeen));
+            markCandidate = markCandidate.substr(0, markBytesSeen);
+        }
+        if (markBytesSeen == markCandidate.size()) {
+            append(markCandidate.data(), markBytesSeen);
             atStart = false;
             return true;
         }
-        ++byteOrderMarkSeen;
+        ++markBytesSeen;
         ++pending;
+        if (markBytesSeen == markCandidate.size()) {
+            refused = markCandidate != utf8Mark;
+            atStart = false;
+            return true;
+        }
     }
-    atStart = byteOrderMarkSeen < byteOrderMarkLength;
-    return !atStart;
+    return false;
 }
 
 bool lineSplitter::append(const char* bytes, std::size_t count) {

@@ -10,8 +10,9 @@
 namespace worksheet {
 
 // LF, CR and NUL end a line and are not part of it; empty lines are
-// skipped; a UTF-8 byte order mark at the very start is no part of the
-// first line. Lines are numbered from 1, a CR LF pair ending one line.
+// skipped. Lines are numbered from 1, a CR LF pair ending one line. A
+// splitter that looks for byte order marks skips a UTF-8 one at the very
+// start and refuses a UTF-16 one there.
 class lineSplitter {
   public:
     enum class cut {
@@ -19,7 +20,11 @@ class lineSplitter {
         needMoreInput, // the bytes taken are used up
         lineTooLong,   // a line reached slotBytes characters: it is dropped,
                        // and so are the bytes up to its end
+        utf16Text,     // the input starts with a UTF-16 byte order mark;
+                       // it cannot be read and cuts nothing more
     };
+
+    explicit lineSplitter(bool lookForMarks);
 
     // Takes the next block of input. It must stay in place until next()
     // answers needMoreInput.
@@ -31,7 +36,7 @@ class lineSplitter {
 
     // The line cut last; valid until the next call of next() or finish().
     std::string_view line() const;
-    // The number of the line cut last, or of the line too long.
+    // The number of the line cut last, or of the line refused; 0 before any.
     long lineNumber() const;
 
   private:
@@ -58,8 +63,12 @@ class lineSplitter {
     // The last byte taken was a CR that ended a line.
     bool afterCarriageReturn = false;
     bool skippingTooLongLine = false;
-    bool atStart = true;
-    int byteOrderMarkSeen = 0;
+    bool refused = false;
+    // Still at the start, where a byte order mark may stand.
+    bool atStart;
+    // The mark the first bytes match so far, and how many of its bytes.
+    std::string_view markCandidate;
+    std::size_t markBytesSeen = 0;
 };
 
 } // namespace worksheet

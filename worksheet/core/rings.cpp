@@ -1,50 +1,20 @@
-// The display and history rings: their storage and how texts enter a slot.
+// How a text enters a ring slot.
 #include "rings.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace worksheet {
 
-ringSlot* displayLines = nullptr;
-int displayNext = 0;
-ringSlot* historyLines = nullptr;
-int historyNext = 0;
-int historyCursor = 0;
-
-std::size_t cutLength(const char* text) {
-    // memchr stops at the first NUL, so a shorter text is never read past its end.
-    const void* end = std::memchr(text, '\0', longestLine);
-    return end != nullptr ? static_cast<const char*>(end) - text : longestLine;
+std::size_t cutLength(std::string_view text) {
+    const std::string_view kept = text.substr(0, longestLine);
+    return std::min(kept.find('\0'), kept.size());
 }
 
-void copyIntoSlot(ringSlot& slot, const char* text, std::size_t length) {
-    if (text == slot) {
-        return;
-    }
-    // The text may lie inside another slot of the same ring; memmove keeps
-    // that defined too.
+void copyIntoSlot(char* slot, const char* text, std::size_t length) {
+    // memmove keeps a text from another slot, or this one, defined.
     std::memmove(slot, text, length);
     slot[length] = '\0';
-}
-
-void allocateRings() {
-    freeRings();
-    displayLines = new ringSlot[ringSlots];
-    historyLines = new ringSlot[ringSlots];
-    for (int slot = 0; slot < ringSlots; ++slot) {
-        displayLines[slot][0] = '\0';
-        historyLines[slot][0] = unwrittenMark;
-    }
-    displayNext = 0;
-    historyNext = 0;
-    historyCursor = 0;
-}
-
-void freeRings() {
-    delete[] displayLines;
-    delete[] historyLines;
-    displayLines = nullptr;
-    historyLines = nullptr;
 }
 
 } // namespace worksheet

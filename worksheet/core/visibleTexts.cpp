@@ -5,7 +5,7 @@
 
 namespace worksheet {
 
-int visibleTexts(int sheetHeight, int lineHeight, const char** texts) {
+int worksheetCore::visibleTexts(int sheetHeight, int lineHeight, const char** texts) const {
     const int rowsThatFit = lineHeight > 0 ? (sheetHeight - 1) / lineHeight : 0;
     // One slot always stays hidden: the oldest, which the next text overwrites.
     const int count = std::clamp(rowsThatFit, 0, maxVisibleTexts);

@@ -1,12 +1,12 @@
 // libFuzzer target on the worksheet core. An input is up to eight files,
 // separated by lines "@@", written to a folder of the fuzzer's own as "0",
 // "1", ... so that their lines can load each other and themselves. File 0
-// then runs three ways: through a lineInput in one block and in pieces of
-// varying size, which must show the same sheet and report the same load
-// errors, and typed line by line with Up, Down, Return of a recalled line
-// and redraws between the lines. Every text must fit a slot; the
-// sanitizers catch the rest. The fuzzer works in a folder of its own, so
-// the paths given to it must be absolute.
+// then runs three ways: fed in one block and in pieces of varying size,
+// which must show the same sheet and report the same load errors, and
+// handed over line by line with Up, Down, Return of a recalled line and
+// redraws between the lines. Every text must fit a slot; the sanitizers
+// catch the rest. The fuzzer works in a folder of its own, so the paths
+// given to it must be absolute.
 #include "worksheet.h"
 
 #include <cstdint>
@@ -23,9 +23,10 @@ namespace {
 
 constexpr std::string_view fileSeparator = "\n@@\n";
 constexpr int maxFiles = 8;
-// Loads may nest 32 deep, and a file that loads itself twice would run 2^32
-// times: a run ends once it has shown this many texts.
-constexpr std::size_t textBudget = 2000;
+// The worksheet bounds every line's loads, but a file that loads itself
+// would show thousands of texts, at a fifth of a second a thousand here: a
+// run stops once it has shown this many, enough for loads 32 deep.
+constexpr std::size_t textBudget = 500;
 
 // Keys of a typed line's first byte.
 constexpr char upKey = '\x01';
@@ -33,14 +34,11 @@ constexpr char downKey = '\x02';
 constexpr char redrawKey = '\x03';
 constexpr char returnOnPaneKey = '\x04';
 
-struct budgetSpent {};
-
 struct sheetRecord {
     std::vector<std::string> texts;
     std::vector<std::string> loadErrors;
+    bool stopped = false;
 };
-
-sheetRecord record;
 
 [[noreturn]] void fail(const std::string& fault) {
     std::fprintf(stderr, "worksheet_fuzzer: %s\n", fault.c_str());
@@ -53,29 +51,26 @@ void checkText(const char* text, std::size_t length) {
     }
 }
 
-void collectText(const char* text, std::size_t length, worksheet::textKind) {
-    checkText(text, length);
-    if (record.texts.size() >= textBudget) {
-        throw budgetSpent{};
-    }
-    record.texts.emplace_back(text, length);
+std::string placeText(worksheet::inputPlace where) {
+    return std::string(where.inputName != nullptr ? where.inputName : "-") + ":" +
+           std::to_string(where.lineNumber);
 }
 
-void collectLoadError(const char* inputName, long lineNumber, const char* reason) {
-    record.loadErrors.push_back(std::string(inputName != nullptr ? inputName : "-") + ":" +
-                                std::to_string(lineNumber) + ": " + reason);
-}
-
-// A fresh engine and sheet for one way of running, whose record it gives.
-class session {
+// Records what the worksheet tells, and stops the work once the text
+// budget is spent.
+class recorder final : public worksheet::observer {
   public:
-    session() {
-        record = {};
-        worksheet::startEngine();
+    void textShown(const char* text, std::size_t length, worksheet::textKind, int) override {
+        checkText(text, length);
+        record.texts.emplace_back(text, length);
     }
-    ~session() { worksheet::stopEngine(); }
-    session(const session&) = delete;
-    session& operator=(const session&) = delete;
+    void loadFailed(worksheet::inputPlace where, const char* reason) override {
+        record.loadErrors.push_back(placeText(where) + ": " + reason);
+    }
+    bool stopRequested() override { return record.texts.size() >= textBudget; }
+    void workStopped(worksheet::inputPlace) override { record.stopped = true; }
+
+    sheetRecord record;
 };
 
 std::vector<std::string> splitInto(std::string_view text, std::string_view separator,
@@ -91,7 +86,7 @@ std::vector<std::string> splitInto(std::string_view text, std::string_view separ
 }
 
 // Files "0" to "7" in the current folder; no "/" in any line, so that no
-// load reaches outside it (a load of a device such as /dev/zero never ends).
+// load reaches outside it.
 std::vector<std::string> writeFiles(const std::uint8_t* data, std::size_t size) {
     std::string input(reinterpret_cast<const char*>(data), size);
     for (char& byte : input) {
@@ -116,34 +111,30 @@ std::vector<std::string> writeFiles(const std::uint8_t* data, std::size_t size) 
     return files;
 }
 
-// Feeds bytes to a lineInput in pieces of sizes drawn from seed (0: all at
-// once), as a pipe delivers them.
+// Feeds bytes in pieces of sizes drawn from seed (0: all at once), as a
+// pipe delivers them.
 sheetRecord feedInPieces(const std::string& bytes, std::uint32_t seed) {
-    const session running;
-    try {
-        worksheet::lineInput input("0");
-        std::size_t position = 0;
-        bool reading = true;
-        while (reading && position < bytes.size()) {
-            seed = seed * 1103515245u + 12345u;
-            const std::size_t piece = seed == 12345u ? bytes.size() : 1 + (seed >> 16) % 300;
-            const std::size_t count = std::min(piece, bytes.size() - position);
-            reading = input.feed(bytes.data() + position, count);
-            position += count;
-        }
-        if (reading) {
-            input.finish();
-        }
-    } catch (const budgetSpent&) {
+    recorder seen;
+    worksheet::worksheetCore sheet(seen);
+    sheet.beginInput("0", worksheet::inputKind::file);
+    std::size_t position = 0;
+    bool reading = true;
+    while (reading && position < bytes.size()) {
+        seed = seed * 1103515245u + 12345u;
+        const std::size_t piece = seed == 12345u ? bytes.size() : 1 + (seed >> 16) % 300;
+        const std::size_t count = std::min(piece, bytes.size() - position);
+        reading = sheet.feedInput(bytes.data() + position, count);
+        position += count;
     }
-    return record;
+    sheet.endInput();
+    return seen.record;
 }
 
-void redraw(const std::string& line) {
+void redraw(const worksheet::worksheetCore& sheet, const std::string& line) {
     const int sheetHeight = line.size() > 1 ? static_cast<unsigned char>(line[1]) * 4 - 100 : 0;
     const int lineHeight = line.size() > 2 ? static_cast<unsigned char>(line[2]) % 25 : 16;
     const char* texts[worksheet::maxVisibleTexts];
-    const int count = worksheet::visibleTexts(sheetHeight, lineHeight, texts);
+    const int count = sheet.visibleTexts(sheetHeight, lineHeight, texts);
     if (count < 0 || count > worksheet::maxVisibleTexts) {
         fail("visibleTexts gave a count out of range");
     }
@@ -152,32 +143,33 @@ void redraw(const std::string& line) {
     }
 }
 
-// As the window does: typed lines, recalled lines in the pane, Return.
+// As the window does: lines handed over, recalled lines in the pane,
+// Return. A recalled line is handed back as recalled, from the history
+// itself, as a line editor may.
 void typeLines(const std::string& bytes) {
-    const session running;
+    recorder seen;
+    worksheet::worksheetCore sheet(seen);
     std::string pane;
-    try {
-        for (const std::string& line : splitInto(bytes, "\n", bytes.size() + 1)) {
-            const char key = line.empty() ? '\0' : line[0];
-            if (key == upKey || key == downKey) {
-                const char* recalled =
-                    key == upKey ? worksheet::recallEarlier() : worksheet::recallLater();
-                if (recalled != nullptr) {
-                    checkText(recalled, std::strlen(recalled));
-                    pane = recalled;
-                }
-            } else if (key == redrawKey) {
-                redraw(line);
-            } else if (key == returnOnPaneKey) {
-                std::strncpy(worksheet::typingSlot(), pane.c_str(), worksheet::longestLine);
-                worksheet::typingSlot()[worksheet::longestLine] = '\0';
-                worksheet::handleLine(worksheet::typingSlot());
-            } else {
-                pane = line;
-                worksheet::handleLine(line.c_str());
+    const char* recalled = nullptr;
+    for (const std::string& line : splitInto(bytes, "\n", bytes.size() + 1)) {
+        if (seen.record.texts.size() >= textBudget) break;
+        const char key = line.empty() ? '\0' : line[0];
+        if (key == upKey || key == downKey) {
+            if (const char* text = key == upKey ? sheet.recallEarlier() : sheet.recallLater()) {
+                checkText(text, std::strlen(text));
+                recalled = text;
             }
+        } else if (key == redrawKey) {
+            redraw(sheet, line);
+        } else if (key == returnOnPaneKey) {
+            if (recalled != nullptr) pane = recalled;
+            sheet.handleLine(recalled != nullptr ? std::string_view(recalled) : pane);
+            recalled = nullptr;
+        } else {
+            pane = line;
+            recalled = nullptr;
+            sheet.handleLine(line);
         }
-    } catch (const budgetSpent&) {
     }
 }
 
@@ -197,8 +189,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (mkdtemp(folder) == nullptr || chdir(folder) != 0) std::abort();
     scratchFolder = folder;
     std::atexit(removeScratchFolder);
-    worksheet::setLineObserver(collectText);
-    worksheet::setLoadErrorObserver(collectLoadError);
     return 0;
 }
 
@@ -210,7 +200,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const sheetRecord whole = feedInPieces(files[0], 0);
     const sheetRecord pieces = feedInPieces(files[0], seed | 1);
-    if (whole.texts != pieces.texts || whole.loadErrors != pieces.loadErrors) {
+    if (whole.texts != pieces.texts || whole.loadErrors != pieces.loadErrors ||
+        whole.stopped != pieces.stopped) {
         fail("the sheet depends on how the input arrives");
     }
     typeLines(files[0]);

@@ -64,6 +64,10 @@ repeat_line '1+2' 100000 >big.qw
 printf '!load "inner.qw"\n' >sub/outer.qw
 printf '6*7\n' >sub/inner.qw
 
+printf '!load "two.qw"\n!load "two.qw"\n1\n' >two.qw
+printf '\xFF\xFE1\0+\0\x32\0\n\0' >utf16.qw
+mkfifo fifo
+
 nested_loads="$(repeat_line '!load "self.qw"' 32)"
 no_such_file="No such file or directory"
 
@@ -119,6 +123,22 @@ check "a typed !load the first of 32 too" 1 \
     $'!load "self.qw"\n'"$nested_loads"$'\n# load error\n' \
     $'self.qw:1: loads nested deeper than 32\n' \
     'echo "!load \"self.qw\"" | "$quorin"'
+
+check "a file that loads itself twice ends at 10000 loads" 1 $'# load error\n' \
+    $'two.qw:2: too many loads: more than 10000 from one line\n' \
+    '"$quorin" two.qw >out 2>errors; status=$?; tail -n 1 out; tail -n 1 errors >&2; exit $status'
+check "a device does not load, so /dev/zero ends" 1 $'!load "/dev/zero"\n# load error\n' \
+    $'<stdin>:1: cannot read \'/dev/zero\': Not a regular file\n' \
+    'echo "!load \"/dev/zero\"" | "$quorin"'
+check "nor does a pipe, which would wait for its writer" 1 $'!load "fifo"\n# load error\n' \
+    $'<stdin>:1: cannot read \'fifo\': Not a regular file\n' \
+    'echo "!load \"fifo\"" | "$quorin"'
+check "UTF-16 text is refused" 1 $'# load error\n' \
+    $'utf16.qw:1: UTF-16 text: save the file as UTF-8 or ANSI text\n' \
+    '"$quorin" utf16.qw'
+check "an endless pipe is read no further than a line too long" 1 $'# load error\n' \
+    $'<stdin>:1: line longer than 2047 characters\n' \
+    'yes "$(printf "1%.0s" {1..3000})" | "$quorin"'
 
 check "a byte order mark is skipped" 0 $'# comment\n1+1\n[ans = 2]\n' '' \
     '"$quorin" bom.qw'

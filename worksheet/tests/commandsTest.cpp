@@ -1,6 +1,5 @@
 // The command lines: "!clear", "!load" and every way of getting them wrong.
 #include "commands.h"
-#include "rings.h"
 #include "worksheetFixture.h"
 
 using namespace worksheet;
@@ -62,8 +61,13 @@ TEST_F(commandsTest, aWellFormedLoadOfAMissingFileIsALoadError) {
 TEST_F(commandsTest, clearForgetsDefinitionsAndAnsButNotTheSheetOrHistory) {
     run({"[a = 5]", "a[]", "!clear"});
     EXPECT_EQ(run({"a[]", "PI[]"}), (sheetTexts{"a[]", "[ans = a]", "PI[]", "[ans = 3.14159]"}));
-    EXPECT_STREQ(historyLines[2], "!clear");
-    EXPECT_EQ(displayNext, 9);
+    const sheetTexts drawn = visibleSheet();
+    EXPECT_EQ(sheetTexts(drawn.end() - 9, drawn.end()),
+              (sheetTexts{"[a = 5]", "# set root environment.", "a[]", "[ans = 5]", "!clear", "a[]",
+                          "[ans = a]", "PI[]", "[ans = 3.14159]"}));
+    for (const char* line : {"PI[]", "a[]", "!clear", "a[]", "[a = 5]"}) {
+        EXPECT_STREQ(sheet.recallEarlier(), line);
+    }
 }
 
 TEST_F(commandsTest, clearAfterALineForgetsAns) {

@@ -1,5 +1,4 @@
-// loadFile, runStream and lineInput on files and bytes written by the tests.
-#include "rings.h"
+// Loads, streams and fed input on files and bytes written by the tests.
 #include "worksheetFixture.h"
 
 #include <algorithm>
@@ -36,6 +35,7 @@ struct fileCase {
 };
 
 const std::string tooLong = "line longer than 2047 characters";
+const std::string utf16 = "UTF-16 text: save the file as UTF-8 or ANSI text";
 const std::string byteOrderMark = "\xEF\xBB\xBF";
 const std::string markStart = byteOrderMark.substr(0, 2);
 
@@ -86,6 +86,13 @@ std::vector<fileCase> fileCases() {
          {"1", "[ans = 1]", byteOrderMark + "2", "# parse error"}},
         {"the start of a mark is text", markStart + "1\n", {markStart + "1", "# parse error"}},
         {"the start of a mark at the end is a line", markStart, {markStart, "# parse error"}},
+        {"UTF-16 little-endian is refused",
+         "\xFF\xFE\x31\0+\0\x32\0\n\0"s,
+         {"# load error"},
+         "1: " + utf16},
+        {"UTF-16 big-endian too", "\xFE\xFF\0\x31\0\n"s, {"# load error"}, "1: " + utf16},
+        {"a mark alone is enough", "\xFF\xFE", {"# load error"}, "1: " + utf16},
+        {"the first byte of such a mark is text", "\xFF\n# x\n", {"\xFF", "# parse error", "# x"}},
     };
 }
 
@@ -103,19 +110,19 @@ class fileLoaderCases : public worksheetTest, public ::testing::WithParamInterfa
     }
 };
 
-TEST_P(fileLoaderCases, loadFileRunsTheLinesItReads) {
+TEST_P(fileLoaderCases, aLoadRunsTheLinesItReads) {
     const std::string path = writeScratchFile("lines.qw", GetParam().bytes);
-    loadFile(path.c_str());
-    EXPECT_EQ(takeSheet(), GetParam().sheet);
+    sheetTexts expected = {loadLine(path)};
+    expected.insert(expected.end(), GetParam().sheet.begin(), GetParam().sheet.end());
+    EXPECT_EQ(run({loadLine(path)}), expected);
     EXPECT_EQ(takeLoadErrors(), expectedLoadErrors(path));
 }
 
-TEST_P(fileLoaderCases, runStreamReadsAStreamTheSameWay) {
+TEST_P(fileLoaderCases, aStreamOfTheFrontEndReadsTheSameWay) {
     const std::string path = writeScratchFile("lines.qw", GetParam().bytes);
     std::FILE* stream = std::fopen(path.c_str(), "rb");
     ASSERT_NE(stream, nullptr);
-    lineInput input("stream");
-    EXPECT_EQ(runStream(stream, input), 0);
+    EXPECT_EQ(sheet.loadStream(stream, "stream"), 0);
     std::fclose(stream);
     EXPECT_EQ(takeSheet(), GetParam().sheet);
     EXPECT_EQ(takeLoadErrors(), expectedLoadErrors("stream"));
@@ -123,18 +130,12 @@ TEST_P(fileLoaderCases, runStreamReadsAStreamTheSameWay) {
 
 // As from a pipe: every byte on its own, so that every rule must hold
 // across the ends of blocks.
-TEST_P(fileLoaderCases, aLineInputFedByteByByteCutsTheSameLines) {
-    lineInput input("bytes");
-    bool fedWhole = true;
+TEST_P(fileLoaderCases, inputFedByteByByteCutsTheSameLines) {
+    sheet.beginInput("bytes", inputKind::file);
     for (const char byte : GetParam().bytes) {
-        if (!input.feed(&byte, 1)) {
-            fedWhole = false;
-            break;
-        }
+        if (!sheet.feedInput(&byte, 1)) break;
     }
-    if (fedWhole) {
-        input.finish();
-    }
+    sheet.endInput();
     EXPECT_EQ(takeSheet(), GetParam().sheet);
     EXPECT_EQ(takeLoadErrors(), expectedLoadErrors("bytes"));
 }
@@ -150,7 +151,7 @@ TEST_F(fileLoaderTest, aFileThatCannotBeReadRunsTheLineLoadErrorAndSaysWhy) {
         const std::vector<std::string> reported = takeLoadErrors();
         ASSERT_EQ(reported.size(), 1u);
         EXPECT_TRUE(reported[0].starts_with("-:0: cannot read '" + path + "': ")) << reported[0];
-        EXPECT_STREQ(recallEarlier(), "# load error");
+        EXPECT_STREQ(sheet.recallEarlier(), "# load error");
     }
     EXPECT_EQ(run({loadLine(absent)}), (sheetTexts{loadLine(absent), "# load error"}));
     EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{"-:0: cannot read '" + absent +
@@ -160,16 +161,19 @@ TEST_F(fileLoaderTest, aFileThatCannotBeReadRunsTheLineLoadErrorAndSaysWhy) {
 TEST_F(fileLoaderTest, aLoadInsideALoadRunsCompletelyAtItsLine) {
     const std::string inner = writeScratchFile("inner.qw", "2\n# inner\n");
     const std::string outer = writeScratchFile("outer file.qw", "1\n" + loadLine(inner) + "\n3\n");
-    EXPECT_EQ(run({loadLine(outer)}),
-              (sheetTexts{loadLine(outer), "1", "[ans = 1]", loadLine(inner), "2", "[ans = 2]",
-                          "# inner", "3", "[ans = 3]"}));
+    sheet.handleLine(loadLine(outer));
+    EXPECT_EQ(seen.loadDepths, (std::vector<int>{0, 1, 1, 1, 2, 2, 2, 1, 1}));
+    EXPECT_EQ(takeSheet(), (sheetTexts{loadLine(outer), "1", "[ans = 1]", loadLine(inner), "2",
+                                       "[ans = 2]", "# inner", "3", "[ans = 3]"}));
+    EXPECT_EQ(seen.sheetChanges, 1) << "one redraw, once the load has ended";
 }
 
-TEST_F(fileLoaderTest, loadedLinesEnterTheHistory) {
+TEST_F(fileLoaderTest, loadedLinesAreRecalledLikeTypedOnes) {
     const std::string path = writeScratchFile("lines.qw", "1\n2\n");
     run({loadLine(path)});
-    EXPECT_EQ(historyNext, 3);
-    EXPECT_STREQ(historyLines[2], "2");
+    for (const std::string& line : {"2"s, "1"s, loadLine(path)}) {
+        EXPECT_EQ(sheet.recallEarlier(), line);
+    }
 }
 
 TEST_F(fileLoaderTest, loadErrorsNameTheInnermostFileAndLine) {
@@ -187,7 +191,7 @@ TEST_F(fileLoaderTest, loadErrorsNameTheInnermostFileAndLine) {
 TEST_F(fileLoaderTest, aFileThatLoadsItselfStopsAtTheDepthBound) {
     const std::string path = writeScratchFile("self.qw", "");
     writeScratchFile("self.qw", "# first\n" + loadLine(path) + "\n1\n");
-    const sheetTexts sheet = run({loadLine(path)});
+    const sheetTexts shown = run({loadLine(path)});
     // The typed load and maxLoadDepth loaded ones each show the load line;
     // the refused one adds "# load error"; then every running load goes on
     // with its next line.
@@ -199,7 +203,7 @@ TEST_F(fileLoaderTest, aFileThatLoadsItselfStopsAtTheDepthBound) {
     for (int load = 0; load < maxLoadDepth; ++load) {
         expected.insert(expected.end(), {"1", "[ans = 1]"});
     }
-    EXPECT_EQ(sheet, expected);
+    EXPECT_EQ(shown, expected);
     EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{path + ":2: loads nested deeper than 32"});
     // The bound counts nesting only: the next load runs as deep again.
     EXPECT_EQ(run({loadLine(path)}).size(), expected.size());
@@ -210,11 +214,11 @@ TEST_F(fileLoaderTest, aStreamLoadedAsALevelLeavesOneLevelLess) {
     writeScratchFile("self.qw", loadLine(path) + "\n");
     std::FILE* stream = std::fopen(path.c_str(), "rb");
     ASSERT_NE(stream, nullptr);
-    EXPECT_EQ(loadStream(stream, path.c_str()), 0);
+    EXPECT_EQ(sheet.loadStream(stream, path.c_str()), 0);
     std::fclose(stream);
-    const sheetTexts sheet = takeSheet();
-    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), loadLine(path)), maxLoadDepth);
-    EXPECT_EQ(sheet.back(), "# load error");
+    const sheetTexts shown = takeSheet();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), loadLine(path)), maxLoadDepth);
+    EXPECT_EQ(shown.back(), "# load error");
 }
 
 TEST_F(fileLoaderTest, loadsInSequenceAreNotNested) {
@@ -224,26 +228,111 @@ TEST_F(fileLoaderTest, loadsInSequenceAreNotNested) {
         manyLoads += loadLine(leaf) + "\n";
     }
     const std::string path = writeScratchFile("many.qw", manyLoads);
-    const sheetTexts sheet = run({loadLine(path)});
-    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), "# load error"), 0);
-    EXPECT_EQ(std::count(sheet.begin(), sheet.end(), "[ans = 1]"), 3 * maxLoadDepth);
+    const sheetTexts shown = run({loadLine(path)});
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "# load error"), 0);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "[ans = 1]"), 3 * maxLoadDepth);
 }
 
 // Typed lines at a prompt: a line too long is refused, and the lines after
 // it run again once its line end has come, whatever ended the line before.
-TEST_F(fileLoaderTest, aLineInputGoesOnAfterATooLongLineWhenFedOnwards) {
+TEST_F(fileLoaderTest, typedInputGoesOnAfterATooLongLine) {
     const std::string longLine(2100, '1');
     for (const auto& [endBefore, endAfter] : {std::pair{"\n"s, "\n"s},
                                               {"\r"s, "\r"s},
                                               {"\r\n"s, "\r\n"s},
                                               {"\0"s, "\0"s},
                                               {"\r"s, "\n"s}}) {
-        lineInput input("typed");
+        sheet.beginInput("typed", inputKind::typed);
         for (const std::string& part : {"1" + endBefore, longLine, endAfter, "2" + endAfter}) {
-            input.feed(part.data(), part.size());
+            EXPECT_TRUE(sheet.feedInput(part.data(), part.size()));
         }
+        sheet.endInput();
         EXPECT_EQ(takeSheet(), (sheetTexts{"1", "[ans = 1]", "# load error", "2", "[ans = 2]"}));
         EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{"typed:2: " + tooLong});
+    }
+}
+
+TEST_F(fileLoaderTest, typedInputLooksForNoByteOrderMark) {
+    sheet.beginInput("typed", inputKind::typed);
+    const std::string typed = "\xFF\xFE# x\n";
+    sheet.feedInput(typed.data(), typed.size());
+    sheet.endInput();
+    EXPECT_EQ(takeSheet(), (sheetTexts{"\xFF\xFE# x", "# parse error"}));
+}
+
+// An endless file cannot be written here; one far longer than what runs
+// shows that the reading stops.
+TEST_F(fileLoaderTest, aFileIsReadNoFurtherThanALineTooLong) {
+    std::string bytes = "1\n" + std::string(3000, 'x') + "\n";
+    const std::size_t refusedEnd = bytes.size();
+    for (int line = 0; line < 100000; ++line) {
+        bytes += "2\n";
+    }
+    const std::string path = writeScratchFile("long.qw", bytes);
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(sheet.loadStream(stream, "long.qw"), 0);
+    EXPECT_LT(std::ftell(stream), static_cast<long>(refusedEnd + 65536));
+    std::fclose(stream);
+    EXPECT_EQ(takeSheet(), (sheetTexts{"1", "[ans = 1]", "# load error"}));
+}
+
+// A file that loads itself twice would make 2^32 loads within the depth
+// bound: one line may start maxLoadsPerLine loads, refused ones included,
+// and the next line as many again.
+TEST_F(fileLoaderTest, aFileThatLoadsItselfTwiceEndsAtTheBoundOnLoads) {
+    const std::string path = writeScratchFile("two.qw", "");
+    writeScratchFile("two.qw", loadLine(path) + "\n" + loadLine(path) + "\n1\n");
+    const std::string tooMany = "too many loads: more than 10000 from one line";
+    for (int typed = 0; typed < 2; ++typed) {
+        const sheetTexts shown = run({loadLine(path)});
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), loadLine(path)), maxLoadsPerLine + 1);
+        EXPECT_EQ(shown.back(), "# load error");
+        const std::vector<std::string> errors = takeLoadErrors();
+        ASSERT_FALSE(errors.empty());
+        EXPECT_TRUE(errors.back().ends_with(tooMany)) << errors.back();
+        EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
+                                [&](const std::string& error) { return error.ends_with(tooMany); }),
+                  1);
+    }
+    EXPECT_EQ(run({"1+1"}), (sheetTexts{"1+1", "[ans = 2]"}));
+}
+
+TEST_F(fileLoaderTest, theBoundOnLoadsCountsEachFedLineAlone) {
+    const std::string leaf = writeScratchFile("leaf.qw", "# leaf\n");
+    std::string manyLoads;
+    for (int load = 0; load < maxLoadsPerLine * 2 / 3; ++load) {
+        manyLoads += loadLine(leaf) + "\n";
+    }
+    const std::string many = writeScratchFile("many.qw", manyLoads);
+    const std::string twice = loadLine(many) + "\n" + loadLine(many) + "\n";
+    sheet.beginInput("fed", inputKind::file);
+    EXPECT_TRUE(sheet.feedInput(twice.data(), twice.size()));
+    sheet.endInput();
+    EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{});
+    // Handed over as one line, the second load reaches the bound: the loads
+    // of both.qw, many.qw and their 6,666 leaves, then many.qw again, whose
+    // line 3332 starts the 10,001st.
+    const std::string both = writeScratchFile("both.qw", twice);
+    run({loadLine(both)});
+    EXPECT_EQ(takeLoadErrors(), std::vector<std::string>{
+                                    many + ":3332: too many loads: more than 10000 from one line"});
+}
+
+// What a person's Ctrl-C does: the loads that run end at their next line,
+// lines typed go on, any other input ends.
+TEST_F(fileLoaderTest, aStopEndsTheLoadsAtTheirNextLine) {
+    const std::string inner = writeScratchFile("inner.qw", "1\n2\n3\n4\n");
+    const std::string outer = writeScratchFile("outer.qw", loadLine(inner) + "\n5\n");
+    seen.stopAfterTexts = 6;
+    for (const inputKind kind : {inputKind::typed, inputKind::file}) {
+        sheet.beginInput("fed", kind);
+        const std::string typed = loadLine(outer) + "\n";
+        EXPECT_EQ(sheet.feedInput(typed.data(), typed.size()), kind == inputKind::typed);
+        EXPECT_EQ(takeSheet(), (sheetTexts{loadLine(outer), loadLine(inner), "1", "[ans = 1]", "2",
+                                           "[ans = 2]"}));
+        EXPECT_EQ(std::exchange(seen.stops, {}), std::vector<std::string>{inner + ":2"});
+        sheet.endInput();
     }
 }
 

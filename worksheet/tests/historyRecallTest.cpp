@@ -1,31 +1,27 @@
 // The Up and Down keys: which line they show, or that they are swallowed.
 #include "worksheetFixture.h"
 
-using namespace worksheet;
-
 namespace {
 
-using historyRecallTest = worksheetTest;
 using shownLines = std::vector<std::string>;
 
 constexpr const char* swallowed = "(swallowed)";
 
-shownLines press(const char* (*key)(), int times) {
-    shownLines shown;
-    for (int press = 0; press < times; ++press) {
-        const char* line = key();
-        shown.push_back(line != nullptr ? line : swallowed);
+class historyRecallTest : public worksheetTest {
+  protected:
+    shownLines press(const char* (worksheet::worksheetCore::*key)(), int times) {
+        shownLines shown;
+        for (int press = 0; press < times; ++press) {
+            const char* line = (sheet.*key)();
+            shown.push_back(line != nullptr ? line : swallowed);
+        }
+        return shown;
     }
-    return shown;
-}
 
-shownLines pressUp(int times) {
-    return press(recallEarlier, times);
-}
+    shownLines pressUp(int times) { return press(&worksheet::worksheetCore::recallEarlier, times); }
 
-shownLines pressDown(int times) {
-    return press(recallLater, times);
-}
+    shownLines pressDown(int times) { return press(&worksheet::worksheetCore::recallLater, times); }
+};
 
 TEST_F(historyRecallTest, anEmptyHistorySwallowsBothKeys) {
     EXPECT_EQ(pressUp(2), (shownLines{swallowed, swallowed}));
@@ -40,8 +36,8 @@ TEST_F(historyRecallTest, threeLinesComeBackNewestFirstThenDownReturnsToTheEmpty
 
 TEST_F(historyRecallTest, upAndDownMixedStayWithinTheWrittenLines) {
     run({"1", "2"});
-    EXPECT_STREQ(recallEarlier(), "2");
-    EXPECT_STREQ(recallLater(), "");
+    EXPECT_STREQ(sheet.recallEarlier(), "2");
+    EXPECT_STREQ(sheet.recallLater(), "");
     EXPECT_EQ(pressUp(3), (shownLines{"2", "1", swallowed}));
 }
 
@@ -53,17 +49,17 @@ TEST_F(historyRecallTest, aNewLineStartsBrowsingAgainFromTheNewest) {
 }
 
 TEST_F(historyRecallTest, afterThirtyLinesTheWrapStopsAt29Recalls) {
-    for (int line = 1; line <= ringSlots; ++line) {
+    for (int line = 1; line <= worksheet::ringSlots; ++line) {
         run({std::to_string(line)});
     }
     shownLines expected;
-    for (int line = ringSlots; line >= 2; --line) {
+    for (int line = worksheet::ringSlots; line >= 2; --line) {
         expected.push_back(std::to_string(line));
     }
     expected.push_back(swallowed);
-    EXPECT_EQ(pressUp(ringSlots), expected);
-    const shownLines down = pressDown(ringSlots);
-    EXPECT_EQ(down[ringSlots - 2], "");
+    EXPECT_EQ(pressUp(worksheet::ringSlots), expected);
+    const shownLines down = pressDown(worksheet::ringSlots);
+    EXPECT_EQ(down[worksheet::ringSlots - 2], "");
     EXPECT_EQ(down.back(), swallowed);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <poll.h>
 #include <pty.h>
@@ -23,6 +24,7 @@ constexpr std::string_view upKey = "\033[A";
 constexpr std::string_view downKey = "\033[B";
 constexpr std::string_view returnKey = "\r";
 constexpr std::string_view endOfInputKey = "\004";
+constexpr std::string_view interruptKey = "\003";
 constexpr std::string_view prompt = "> ";
 
 // Standard input, output and error each through a pipe of its own, or all
@@ -94,21 +96,34 @@ class quorinProcess {
     // The exit status once quorin has ended; -1 when it does not end in
     // time (it is then killed) or ends by a signal.
     int exitStatus() {
+        const int status = waitForEnd();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // The signal that ended quorin; 0 when it exited or did not end.
+    int endingSignal() {
+        const int status = waitForEnd();
+        return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    }
+
+    void signal(int signalNumber) const { kill(child, signalNumber); }
+
+  private:
+    int waitForEnd() {
         int status = 0;
         for (int waited = 0; waitpid(child, &status, WNOHANG) == 0;
              waited += exitPollMilliseconds) {
             if (waited >= answerWaitMilliseconds) {
                 ADD_FAILURE() << "quorin did not end; after the last wait there came:\n"
                               << outputSoFar << readWhatCame(fromOutput);
-                return -1;
+                return 0;
             }
             usleep(exitPollMilliseconds * 1000);
         }
         child = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return status;
     }
 
-  private:
     void startThroughPipes(const char* option) {
         int input[2], output[2], errors[2];
         if (pipe(input) != 0 || pipe(output) != 0 || pipe(errors) != 0) {
@@ -269,6 +284,65 @@ TEST(liveSession, atATerminalALineTooLongShowsItsLoadErrorAndTheNextLineRuns) {
     quorin.awaitPrompt();
     quorin.type(endOfInputKey);
     EXPECT_EQ(quorin.exitStatus(), 1);
+}
+
+TEST(liveSession, atATerminalCtrlCDropsTheLineBeingTyped) {
+    quorinProcess quorin(connection::terminal);
+    quorin.awaitPrompt();
+    quorin.type("1+" + std::string(interruptKey));
+    quorin.awaitPrompt();
+    quorin.type("2+2" + std::string(returnKey));
+    const std::string answered = quorin.outputUntil("]");
+    EXPECT_TRUE(answered.ends_with("[ans = 4]")) << answered;
+    EXPECT_EQ(answered.find("error"), std::string::npos) << answered;
+    quorin.awaitPrompt();
+    quorin.type(endOfInputKey);
+    EXPECT_EQ(quorin.exitStatus(), 0);
+}
+
+// A scratch file that is removed at the end of the test.
+class scratchFile {
+  public:
+    scratchFile(const std::string& name, const std::string& text)
+        : path(std::string(testing::TempDir()) + name) {
+        std::FILE* file = std::fopen(path.c_str(), "w");
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+    ~scratchFile() { std::remove(path.c_str()); }
+    scratchFile(const scratchFile&) = delete;
+    scratchFile& operator=(const scratchFile&) = delete;
+
+    const std::string path;
+};
+
+TEST(liveSession, atATerminalCtrlCStopsALongLoadAndTheSessionGoesOn) {
+    std::string lines;
+    for (int line = 0; line < 1000000; ++line) {
+        lines += "1+1\n";
+    }
+    const scratchFile longLoad("quorin-long-load.qw", lines);
+    quorinProcess quorin(connection::terminal);
+    quorin.awaitPrompt();
+    quorin.type("!load \"" + longLoad.path + "\"" + std::string(returnKey));
+    quorin.outputUntil("[ans = 2]");
+    quorin.type(interruptKey);
+    quorin.outputUntil(longLoad.path + ":");
+    quorin.outputUntil(": interrupted");
+    quorin.awaitPrompt();
+    quorin.type("5+5" + std::string(returnKey));
+    quorin.outputUntil("[ans = 10]");
+    quorin.awaitPrompt();
+    quorin.type(endOfInputKey);
+    EXPECT_EQ(quorin.exitStatus(), 0);
+}
+
+TEST(liveSession, withoutATerminalAnInterruptEndsQuorin) {
+    quorinProcess quorin(connection::pipes);
+    quorin.type("1+2\n");
+    quorin.outputUntil("[ans = 3]\n");
+    quorin.signal(SIGINT);
+    EXPECT_EQ(quorin.endingSignal(), SIGINT);
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 // Which texts the sheet draws for a given height.
-#include "sheetLines.h"
 #include "worksheetFixture.h"
-
-using namespace worksheet;
 
 namespace {
 
@@ -25,13 +22,13 @@ class visibleTextsTest : public worksheetTest, public ::testing::WithParamInterf
 TEST_P(visibleTextsTest, oldestAtTheTopNewestAtTheBottom) {
     const sheetCase& oneCase = GetParam();
     for (int text = 0; text < oneCase.textsShown; ++text) {
-        showLine(std::to_string(text).c_str(), textKind::answer);
+        sheet.handleLine("# " + std::to_string(text));
     }
-    const char* texts[maxVisibleTexts];
-    const int count = visibleTexts(oneCase.sheetHeight, oneCase.lineHeight, texts);
+    const char* texts[worksheet::maxVisibleTexts];
+    const int count = sheet.visibleTexts(oneCase.sheetHeight, oneCase.lineHeight, texts);
     std::vector<std::string> expected;
     for (const int text : oneCase.drawn) {
-        expected.push_back(text < 0 ? "" : std::to_string(text));
+        expected.push_back(text < 0 ? "" : "# " + std::to_string(text));
     }
     EXPECT_EQ(std::vector<std::string>(texts, texts + count), expected);
 }

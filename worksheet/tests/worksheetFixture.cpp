@@ -5,54 +5,61 @@
 
 namespace {
 
-sheetTexts shown;
-std::vector<std::string> loadErrors;
-
-void collect(const char* text, std::size_t length, worksheet::textKind) {
-    shown.emplace_back(text, length);
-}
-
-void collectLoadError(const char* inputName, long lineNumber, const char* reason) {
-    loadErrors.push_back(std::string(inputName != nullptr ? inputName : "-") + ":" +
-                         std::to_string(lineNumber) + ": " + reason);
+std::string placeText(worksheet::inputPlace where) {
+    return std::string(where.inputName != nullptr ? where.inputName : "-") + ":" +
+           std::to_string(where.lineNumber);
 }
 
 } // namespace
 
-void worksheetTest::SetUp() {
-    shown.clear();
-    loadErrors.clear();
-    worksheet::setLineObserver(collect);
-    worksheet::setLoadErrorObserver(collectLoadError);
-    worksheet::startEngine();
+void recordingObserver::textShown(const char* text, std::size_t length, worksheet::textKind,
+                                  int loadDepth) {
+    shown.emplace_back(text, length);
+    loadDepths.push_back(loadDepth);
+}
+
+void recordingObserver::sheetChanged() {
+    ++sheetChanges;
+}
+
+void recordingObserver::loadFailed(worksheet::inputPlace where, const char* reason) {
+    loadErrors.push_back(placeText(where) + ": " + reason);
+}
+
+bool recordingObserver::stopRequested() {
+    return stopAfterTexts != 0 && shown.size() >= stopAfterTexts;
+}
+
+void recordingObserver::workStopped(worksheet::inputPlace where) {
+    stops.push_back(placeText(where));
 }
 
 void worksheetTest::TearDown() {
-    worksheet::stopEngine();
-    worksheet::setLineObserver(nullptr);
-    worksheet::setLoadErrorObserver(nullptr);
     if (!scratchFolder.empty()) {
         std::filesystem::remove_all(scratchFolder);
     }
 }
 
 sheetTexts worksheetTest::takeSheet() {
-    sheetTexts taken;
-    taken.swap(shown);
-    return taken;
+    seen.loadDepths.clear();
+    return std::exchange(seen.shown, {});
 }
 
 std::vector<std::string> worksheetTest::takeLoadErrors() {
-    std::vector<std::string> taken;
-    taken.swap(loadErrors);
-    return taken;
+    return std::exchange(seen.loadErrors, {});
 }
 
 sheetTexts worksheetTest::run(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        worksheet::handleLine(line.c_str());
+        sheet.handleLine(line);
     }
     return takeSheet();
+}
+
+sheetTexts worksheetTest::visibleSheet() const {
+    const char* texts[worksheet::maxVisibleTexts];
+    const int count = sheet.visibleTexts(1000000, 1, texts);
+    return sheetTexts(texts, texts + count);
 }
 
 std::string worksheetTest::writeScratchFile(std::string_view name, std::string_view bytes) {

@@ -61,5 +61,5 @@ void chooseFile(HWND owner) {
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&request)) return;
     const std::string loadCommand = std::string("!load \"") + fileName + "\"";
-    worksheet::handleLine(loadCommand.c_str());
+    globals.worksheet->handleLine(loadCommand);
 }

@@ -16,18 +16,17 @@ constexpr LRESULT keySwallowed = 1;
 // The window may be destroyed by a message dispatched during key handling;
 // the worksheet has stopped then and the key handling must not touch it.
 bool worksheetEnded() {
-    return !worksheet::isRunning();
+    return globals.worksheet == nullptr;
 }
 
 LRESULT runTypedLine(HWND pane) {
-    char* const line = worksheet::typingSlot();
-    SendMessageA(pane, WM_GETTEXT, worksheet::slotBytes, reinterpret_cast<LPARAM>(line));
+    char line[worksheet::slotBytes];
+    SendMessageA(pane, WM_GETTEXT, sizeof line, reinterpret_cast<LPARAM>(line));
     // Normally the Return key's character message, which must reach the pane
     // before it is cleared.
     pumpOneMessage();
     if (worksheetEnded()) return 0;
-    worksheet::handleLine(line);
-    redrawSheet();
+    globals.worksheet->handleLine(line);
     return CallWindowProcA(globals.previousEditPaneProc, pane, WM_SETTEXT, 0,
                            reinterpret_cast<LPARAM>(""));
 }
@@ -67,9 +66,9 @@ LRESULT CALLBACK editPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         case VK_RETURN:
             return runTypedLine(pane);
         case VK_UP:
-            return showRecalledLine(pane, worksheet::recallEarlier());
+            return showRecalledLine(pane, globals.worksheet->recallEarlier());
         case VK_DOWN:
-            return showRecalledLine(pane, worksheet::recallLater());
+            return showRecalledLine(pane, globals.worksheet->recallLater());
         case VK_EXECUTE:
             return keySwallowed;
         }

@@ -5,6 +5,7 @@
 #include "faceLayout.h"
 #include "facePainter.h"
 #include "resource.h"
+#include "sheetPainter.h"
 #include "sheetView.h"
 #include "windowDrag.h"
 #include "windowState.h"
@@ -27,7 +28,9 @@ LRESULT onCreate(HWND window) {
     SetWindowRgn(window, createFaceRegion(globals.windowWidth, globals.windowHeight), TRUE);
     globals.popupMenu = GetSubMenu(GetMenu(window), 0);
     globals.editPane = createEditPane(window);
-    globals.heightLimit = startWorksheet() + heightLimitMargin;
+    globals.lineHeight = readLineHeight(globals.offscreenDC);
+    startWorksheet();
+    globals.heightLimit = worksheet::ringSlots * globals.lineHeight + heightLimitMargin;
     SetWindowTextA(globals.editPane, "");
     redrawSheet();
     return 0;
@@ -70,12 +73,10 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(window);
         return 0;
     case IDM_CLEAR_VARIABLES:
-        worksheet::handleLine("!clear");
-        redrawSheet();
+        globals.worksheet->handleLine("!clear");
         return 0;
     case IDM_OPEN_FILE:
         chooseFile(window);
-        redrawSheet();
         return 0;
     case IDM_ABOUT:
         showAboutBox(window);
@@ -86,7 +87,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT onDestroy(HWND window) {
     SetWindowRgn(window, nullptr, FALSE);
-    worksheet::stopEngine();
+    stopWorksheet();
     restoreEditPane(globals.editPane);
     PostQuitMessage(0);
     return 0;

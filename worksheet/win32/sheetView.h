@@ -3,9 +3,11 @@
 #ifndef QUORIN_SHEET_VIEW_H
 #define QUORIN_SHEET_VIEW_H
 
-// Starts the engine and the line rings, and reads lineHeight from the
-// off-screen bitmap's font. Returns the height of 30 lines.
-int startWorksheet();
+// Starts the worksheet, and with it the engine; it redraws the sheet
+// whenever the lines handed to it have run.
+void startWorksheet();
+// Ends the worksheet and the engine.
+void stopWorksheet();
 
 // Draws the most recent texts into sheetRect of the off-screen bitmap and
 // has the window repaint it.

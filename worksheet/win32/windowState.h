@@ -4,7 +4,11 @@
 #ifndef QUORIN_WINDOW_STATE_H
 #define QUORIN_WINDOW_STATE_H
 
+#include "worksheet.h"
+
 #include <windows.h>
+
+#include <memory>
 
 inline constexpr int startWidth = 500;
 inline constexpr int startHeight = 400;
@@ -41,6 +45,10 @@ struct worksheetGlobals {
     // The pane's procedure before it was subclassed: it gets every message
     // the pane's own procedure leaves, and the pane gets it back at the end.
     WNDPROC previousEditPaneProc = nullptr;
+
+    // The worksheet behind the sheet and the pane, from WM_CREATE to
+    // WM_DESTROY.
+    std::unique_ptr<worksheet::worksheetCore> worksheet;
 };
 
 extern worksheetGlobals globals;

@@ -8,24 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The texts put on the sheet since the window was created, oldest first.
-std::vector<std::string> shownTexts;
-
-void collectText(const char* text, std::size_t length, worksheet::textKind) {
-    shownTexts.emplace_back(text, length);
-}
-
 class worksheetWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         globals.programInstance = GetModuleHandleA(nullptr);
-        worksheet::setLineObserver(collectText);
         registerClassOnce();
         createWindow();
     }
@@ -33,12 +26,10 @@ class worksheetWindowTest : public testing::Test {
     void TearDown() override {
         if (IsWindow(window)) DestroyWindow(window);
         dropQueuedMessages();
-        worksheet::setLineObserver(nullptr);
     }
 
     void createWindow() {
         dropQueuedMessages();
-        shownTexts.clear();
         globals.windowWidth = startWidth;
         globals.windowHeight = startHeight;
         window = CreateWindowExA(0, worksheetClassName, "Worvane", WS_DLGFRAME, 0, 0,
@@ -87,7 +78,18 @@ class worksheetWindowTest : public testing::Test {
         return text;
     }
 
-    static std::vector<std::string> sheetTexts() { return shownTexts; }
+    // The newest texts the sheet draws at its tallest, oldest first.
+    static std::vector<std::string> newestTexts(std::size_t count) {
+        const char* texts[worksheet::maxVisibleTexts];
+        const int drawn = globals.worksheet->visibleTexts(1000000, 1, texts);
+        return std::vector<std::string>(texts + drawn - count, texts + drawn);
+    }
+
+    static bool sheetIsEmpty() {
+        const std::vector<std::string> drawn = newestTexts(worksheet::maxVisibleTexts);
+        return std::all_of(drawn.begin(), drawn.end(),
+                           [](const std::string& text) { return text.empty(); });
+    }
 
     void pressLeftButton(POINT client) {
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
@@ -124,18 +126,18 @@ TEST_F(worksheetWindowTest, startsWithTheEngineAnEmptyPaneAndTheHeightLimit) {
     EXPECT_EQ(GetWindowLongA(globals.editPane, GWL_WNDPROC), reinterpret_cast<LONG>(editPaneProc));
     EXPECT_EQ(SendMessageA(globals.editPane, EM_GETLIMITTEXT, 0, 0), 2047);
     EXPECT_EQ(paneText(), "");
-    EXPECT_TRUE(sheetTexts().empty());
+    EXPECT_TRUE(sheetIsEmpty());
 }
 
 TEST_F(worksheetWindowTest, returnRunsTheLineAndClearsThePane) {
     typeLine("1+2");
     typeLine("# a note");
     typeLine("");
-    EXPECT_EQ(sheetTexts(), (strings{"1+2", "[ans = 3]", "# a note", "", "# parse error"}));
+    EXPECT_EQ(newestTexts(5), (strings{"1+2", "[ans = 3]", "# a note", "", "# parse error"}));
     EXPECT_EQ(paneText(), "");
-    EXPECT_STREQ(worksheet::recallEarlier(), "");
-    EXPECT_STREQ(worksheet::recallEarlier(), "# a note");
-    EXPECT_STREQ(worksheet::recallEarlier(), "1+2");
+    EXPECT_STREQ(globals.worksheet->recallEarlier(), "");
+    EXPECT_STREQ(globals.worksheet->recallEarlier(), "# a note");
+    EXPECT_STREQ(globals.worksheet->recallEarlier(), "1+2");
 }
 
 TEST_F(worksheetWindowTest, upAndDownRecallLinesWithTheCaretAtTheEnd) {
@@ -168,14 +170,14 @@ TEST_F(worksheetWindowTest, theExecuteKeyIsSwallowed) {
     SetWindowTextA(globals.editPane, "1+2");
     EXPECT_EQ(SendMessageA(globals.editPane, WM_KEYDOWN, VK_EXECUTE, 0), 1);
     EXPECT_EQ(paneText(), "1+2");
-    EXPECT_TRUE(sheetTexts().empty());
+    EXPECT_TRUE(sheetIsEmpty());
 }
 
 TEST_F(worksheetWindowTest, menuCommandsReachTheWorksheet) {
     typeLine("[a = 1]");
     SendMessageA(window, WM_COMMAND, IDM_CLEAR_VARIABLES, 0);
     typeLine("a");
-    EXPECT_EQ(sheetTexts(),
+    EXPECT_EQ(newestTexts(5),
               (strings{"[a = 1]", "# set root environment.", "!clear", "a", "[ans = a]"}));
 }
 
@@ -184,7 +186,7 @@ TEST_F(worksheetWindowTest, aQuitMessageTakenByTheKeyHandlingIsPostedAgain) {
     SetWindowTextA(globals.editPane, "1+2");
     PostQuitMessage(7);
     SendMessageA(globals.editPane, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(sheetTexts(), (strings{"1+2", "[ans = 3]"}));
+    EXPECT_EQ(newestTexts(2), (strings{"1+2", "[ans = 3]"}));
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);
@@ -201,13 +203,13 @@ TEST_F(worksheetWindowTest, keyHandlingStopsWhenTheWindowIsDestroyedMeanwhile) {
         PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
         EXPECT_EQ(SendMessageA(globals.editPane, WM_KEYDOWN, key, 0), 0);
         EXPECT_FALSE(IsWindow(window));
-        EXPECT_FALSE(worksheet::isRunning());
+        EXPECT_EQ(globals.worksheet, nullptr);
     }
 }
 
 TEST_F(worksheetWindowTest, destroyingTheWindowStopsTheEngineAndEndsTheLoop) {
     DestroyWindow(window);
-    EXPECT_FALSE(worksheet::isRunning());
+    EXPECT_EQ(globals.worksheet, nullptr);
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);

@@ -2,7 +2,7 @@
 // QuorinDLL.dll under Wine: the engine computes them with its own portable
 // library instead of each C runtime's.
 #include "QuorinDLL.h"
-#include "mathLines.h"
+#include "random_math_lines.h"
 
 #include <gtest/gtest.h>
 

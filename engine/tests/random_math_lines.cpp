@@ -1,4 +1,4 @@
-#include "mathLines.h"
+#include "random_math_lines.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Random lines of the built-in functions and of '^', for holding the answers
 // of every platform to one sheet.
-#ifndef QUORIN_MATH_LINES_H
-#define QUORIN_MATH_LINES_H
+#ifndef QUORIN_RANDOM_MATH_LINES_H
+#define QUORIN_RANDOM_MATH_LINES_H
 
 #include <cstddef>
 #include <string>
