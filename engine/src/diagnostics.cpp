@@ -59,12 +59,12 @@ void writePendingNotes() {
 } // namespace
 
 void writeDiagnostic(std::string_view text) {
-    writePendingNotes();
+    if (detail::pendingTeardownNotes > 0) writePendingNotes();
     gather(text);
 }
 
 void writeDiagnosticLine(std::string_view message, std::string_view name) {
-    writePendingNotes();
+    if (detail::pendingTeardownNotes > 0) writePendingNotes();
     gather(message);
     gather(name);
     gather("\r\n");

@@ -34,6 +34,19 @@ void deferTeardown(knob* node) {
     }
 }
 
+// The outermost teardown: node's own, then those it queued, one after the
+// other. Kept out of tearDown, which the common cases leave at once.
+[[gnu::noinline]] void tearDownTree(knob* node) {
+    tearingDown = true;
+    delete node;
+    while (!pendingTeardown.empty()) {
+        knob* next = pendingTeardown.back();
+        pendingTeardown.pop_back();
+        delete next;
+    }
+    tearingDown = false;
+}
+
 } // namespace
 
 void* knob::operator new(std::size_t size) {
@@ -49,22 +62,12 @@ void knob::operator delete(void* storage, std::size_t size) noexcept {
 knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) {}
 
 void tearDown(knob* node) {
-    if (holdsNoNodes(*node)) {
+    if (holdsNoNodes(*node))
         delete node;
-        return;
-    }
-    if (tearingDown) {
+    else if (tearingDown)
         deferTeardown(node);
-        return;
-    }
-    tearingDown = true;
-    delete node;
-    while (!pendingTeardown.empty()) {
-        knob* next = pendingTeardown.back();
-        pendingTeardown.pop_back();
-        delete next;
-    }
-    tearingDown = false;
+    else
+        tearDownTree(node);
 }
 
 } // namespace quorin

@@ -2,6 +2,9 @@
 // compiled into the engine (third_party/openlibm): the C runtimes' own
 // functions differ in their last bits from one platform to the next, and the
 // 32-bit Windows one is plainly wrong for large arguments of sin and cos.
+// The square root is the exception: IEEE 754 rounds it correctly, as the
+// portable library's own does bit by bit, and both builds compute it with
+// the SSE2 instruction.
 #ifndef QUORIN_PORTABLE_MATH_H
 #define QUORIN_PORTABLE_MATH_H
 
@@ -12,7 +15,6 @@ double olm_tan(double x);
 double olm_asin(double x);
 double olm_acos(double x);
 double olm_atan(double x);
-double olm_sqrt(double x);
 double olm_exp(double x);
 double olm_log10(double x);
 double olm_log(double x);
@@ -27,7 +29,9 @@ inline constexpr auto tan = olm_tan;
 inline constexpr auto asin = olm_asin;
 inline constexpr auto acos = olm_acos;
 inline constexpr auto atan = olm_atan;
-inline constexpr auto sqrt = olm_sqrt;
+inline double sqrt(double x) {
+    return __builtin_sqrt(x);
+}
 inline constexpr auto exp = olm_exp;
 inline constexpr auto log10 = olm_log10;
 inline constexpr auto log = olm_log;

@@ -104,8 +104,10 @@ milliseconds() {
     awk -F, 'NR == 2 { printf "%.2f", $4 * 1000 }' "$work/times.csv"
 }
 
-median() {
-    sort -g | awk '{ value[NR] = $1 } END { printf "%.1f", NR % 2 ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2 }'
+median() { # [DECIMALS]
+    sort -g | awk -v decimals="${1:-1}" '{ value[NR] = $1 } END {
+        printf "%.*f", decimals, NR % 2 ? value[(NR + 1) / 2] : (value[NR / 2] + value[NR / 2 + 1]) / 2
+    }'
 }
 
 # Races quorin on one file against another command; prints the medians and
@@ -120,19 +122,21 @@ race() {
         other_time=$(milliseconds --shell=none "$other")
         quorin_times+=("$quorin_time")
         other_times+=("$other_time")
-        ratios+=("$(awk -v q="$quorin_time" -v o="$other_time" 'BEGIN { print o / q }')")
+        # Turned so that a larger ratio is the larger share of the target.
+        ratios+=("$(awk -v q="$quorin_time" -v o="$other_time" -v kind="$kind" \
+            'BEGIN { print kind == "faster" ? o / q : q / o }')")
     done
     echo "$title, $turns turns of $runs_per_turn runs each, medians:"
     printf '  %-7s %s ms\n' quorin "$(printf '%s\n' "${quorin_times[@]}" | median)"
     printf '  %-7s %s ms\n' "$other_name" "$(printf '%s\n' "${other_times[@]}" | median)"
-    awk -v ratio="$(printf '%s\n' "${ratios[@]}" | median)" -v target="$target" -v kind="$kind" \
+    awk -v ratio="$(printf '%s\n' "${ratios[@]}" | median 3)" -v target="$target" -v kind="$kind" \
         -v other="$other_name" 'BEGIN {
         if (kind == "faster") {
             met = ratio >= target
             printf "  quorin is %.1f times as fast as %s (target: %g times): %s\n", ratio, other, target, met ? "met" : "NOT MET"
         } else {
-            met = 1 / ratio <= target
-            printf "  quorin takes %.2f times the time of %s (target: at most %g): %s\n", 1 / ratio, other, target, met ? "met" : "NOT MET"
+            met = ratio <= target
+            printf "  quorin takes %.2f times the time of %s (target: at most %g): %s\n", ratio, other, target, met ? "met" : "NOT MET"
         }
         exit met ? 0 : 1
     }'

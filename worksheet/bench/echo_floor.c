@@ -4,9 +4,9 @@
 #include <stdio.h>
 #include <string.h>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     static char line[4096];
-    FILE *in = argc == 2 ? fopen(argv[1], "r") : NULL;
+    FILE* in = argc == 2 ? fopen(argv[1], "r") : NULL;
     if (in == NULL) return 1;
     while (fgets(line, sizeof line, in) != NULL) {
         line[strcspn(line, "\n")] = '\0';

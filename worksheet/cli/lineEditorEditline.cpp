@@ -5,6 +5,7 @@
 // without it and the libraries it pulls in.
 #include "lineEditor.h"
 
+#include "plainLine.h"
 #include "worksheet.h"
 
 #include <dlfcn.h>
@@ -28,8 +29,8 @@ struct editlineFunctions {
     decltype(&::el_cursor) el_cursor;
     decltype(&::el_deletestr) el_deletestr;
     decltype(&::el_insertstr) el_insertstr;
-    decltype(&::el_push) el_push;
     decltype(&::el_end) el_end;
+    decltype(&::el_push) el_push;
 };
 
 template <typename Function> bool find(void* library, const char* name, Function& function) {
@@ -48,8 +49,8 @@ const editlineFunctions* loadEditline() {
         find(library, "el_wset", f.el_wset) && find(library, "el_source", f.el_source) &&
         find(library, "el_gets", f.el_gets) && find(library, "el_line", f.el_line) &&
         find(library, "el_cursor", f.el_cursor) && find(library, "el_deletestr", f.el_deletestr) &&
-        find(library, "el_insertstr", f.el_insertstr) && find(library, "el_push", f.el_push) &&
-        find(library, "el_end", f.el_end);
+        find(library, "el_insertstr", f.el_insertstr) && find(library, "el_end", f.el_end) &&
+        find(library, "el_push", f.el_push);
     return complete ? &functions : nullptr;
 }
 
@@ -154,27 +155,9 @@ void startLineEditor(const char* prompt, worksheet::worksheetCore& sheet) {
     bindDropKey();
 }
 
-namespace {
-
-// Without libedit: the line as the terminal's own line discipline gives it.
-std::optional<std::string> readPlainLine() {
-    std::fputs(promptText, stderr);
-    std::string line;
-    int character;
-    while ((character = std::getc(stdin)) != EOF && character != '\n') {
-        line.push_back(static_cast<char>(character));
-    }
-    if (character == EOF && line.empty()) {
-        return std::nullopt;
-    }
-    return line;
-}
-
-} // namespace
-
 std::optional<std::string> readTypedLine() {
     if (editor == nullptr) {
-        return readPlainLine();
+        return readPlainLine(promptText);
     }
     int count = 0;
     const char* line;
