@@ -30,8 +30,9 @@ window_benchmark() {
     preset="$(bash scripts/windows-preset.sh)"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --target QuorinUI worvane_probe worvane_spy >/dev/null
-    local program="$PWD/build/$preset/bin/QuorinUI.exe"
-    local suite_dir="$PWD/build/$preset/window-bench"
+    # Global: the trap below reads them after the function has returned.
+    program="$PWD/build/$preset/bin/QuorinUI.exe"
+    suite_dir="$PWD/build/$preset/window-bench"
     mkdir -p "$suite_dir"
     build/bench/engine/bench/heavy_lines >"$suite_dir/heavy-lines.txt"
     if ! bash worksheet/e2e/suite.sh start "$suite_dir" "$program" >"$suite_dir/suite.log" 2>&1; then
@@ -39,7 +40,7 @@ window_benchmark() {
         echo "window benchmark: the display or Wine did not start ($suite_dir/suite.log)"
         return 1
     fi
-    trap "bash worksheet/e2e/suite.sh stop '$suite_dir' '$program' >/dev/null 2>&1" EXIT
+    trap 'bash worksheet/e2e/suite.sh stop "$suite_dir" "$program" >/dev/null 2>&1' EXIT
     bash worksheet/bench/window-bench.sh "$suite_dir" "$program" \
         "build/$preset/bin/worvane_probe.exe" "$suite_dir/heavy-lines.txt"
 }
