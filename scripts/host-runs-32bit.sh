@@ -2,8 +2,9 @@
 # Exits 0 when this host's kernel runs 32-bit x86 programs itself, as 32-bit
 # Wine needs. Some virtual machines switch that off (execve of an i386 program
 # fails with ENOEXEC); a qemu-i386 handler in binfmt_misc would then take
-# over, but Wine under user-mode emulation is too slow and stalls, so it does
-# not count.
+# over, but the whole 32-bit Wine under emulation is far too slow for the
+# test suite, so it does not count (scripts/run-release-32bit.sh runs only
+# the programs' own processes that way).
 set -uo pipefail
 
 for handler in /proc/sys/fs/binfmt_misc/*; do
