@@ -13,8 +13,14 @@ namespace quorin {
 
 namespace {
 
-constexpr const char* greeting = "Worvane worksheet: type a line, or Ctrl-D to end; Ctrl-C stops "
-                                 "a long load (quorin --help explains).\n";
+// Within a console's 80 columns; each system ends a console's input its own way.
+#ifdef _WIN32
+constexpr const char* greeting =
+    "Worvane worksheet: Ctrl-Z Return ends, Ctrl-C stops a load (see quorin --help).\n";
+#else
+constexpr const char* greeting =
+    "Worvane worksheet: Ctrl-D ends, Ctrl-C stops a load (see quorin --help).\n";
+#endif
 constexpr const char* prompt = "> ";
 
 } // namespace

@@ -24,7 +24,7 @@ readable() { # FILE
     sed -E 's/\x1b\[[0-9]*C/ /g; s/\x1b\[[0-9;?]*[A-Za-z]//g' "$1" | tr -d '\r'
 }
 
-greeting="Worvane worksheet: type a line, or Ctrl-D to end (quorin --help explains)."
+greeting="Worvane worksheet: Ctrl-Z Return ends, Ctrl-C stops a load (see quorin --help)."
 
 # Under Wine /dev/null is a character device, which the program takes for a
 # console: the prompt, and at once the end of input.
