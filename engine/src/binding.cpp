@@ -1,32 +1,31 @@
 #include "binding.h"
 
-#include "heapText.h"
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
 #include "nodeStorage.h"
 
 #include <cstring>
+#include <new>
 
 namespace quorin {
 
-void* binding::operator new(std::size_t size) {
-    return allocateNode(size);
+namespace {
+
+// Records come from the nodes' kept blocks: every application copies its
+// argument list.
+std::size_t recordSize(const char* name) {
+    return sizeof(binding) + std::strlen(name) + 1;
 }
 
-void binding::operator delete(void* storage, std::size_t size) noexcept {
-    freeNode(storage, size);
-}
+} // namespace
 
 binding* newBinding(const char* name, knob* value, binding* next) {
     knobRef adopted(value);
-    char* nameCopy = copyText(name);
-    try {
-        return new binding{1, adopted.handOver(), next, nameCopy};
-    } catch (...) {
-        freeText(nameCopy);
-        throw;
-    }
+    const std::size_t size = recordSize(name);
+    void* storage = allocateNode(size);
+    std::memcpy(static_cast<char*>(storage) + sizeof(binding), name, size - sizeof(binding));
+    return new (storage) binding{adopted.handOver(), next};
 }
 
 knob* lookup(const binding* list, const char* name) {
@@ -34,7 +33,7 @@ knob* lookup(const binding* list, const char* name) {
     const binding* record = list;
     for (; record; record = record->next) {
         ++compared;
-        if (std::strcmp(record->name, name) == 0) break;
+        if (std::strcmp(record->name(), name) == 0) break;
     }
     chargeWork(compared * lookupStepCost);
     return record ? record->value : nullptr;
@@ -43,7 +42,7 @@ knob* lookup(const binding* list, const char* name) {
 binding* copyList(const binding* list) {
     heldList copy;
     for (const binding* record = list; record; record = record->next)
-        copy.append(newBinding(record->name, record->value->addRef(), nullptr));
+        copy.append(newBinding(record->name(), record->value->addRef(), nullptr));
     return copy.handOver();
 }
 
@@ -51,9 +50,8 @@ void destroyList(binding* list) {
     while (list) {
         binding* record = list;
         list = record->next;
-        freeText(record->name);
         release(record->value);
-        if (--record->refCount == 0) delete record;
+        freeNode(record, recordSize(record->name()));
     }
 }
 

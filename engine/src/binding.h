@@ -4,8 +4,6 @@
 #ifndef QUORIN_BINDING_H
 #define QUORIN_BINDING_H
 
-#include <cstddef>
-#include <cstdint>
 #include <utility>
 
 namespace quorin {
@@ -15,15 +13,15 @@ class knob;
 // The one name "[]" binds: no line can write it, since 0x07 is no letter or digit.
 inline constexpr char reservedName[] = "null\a";
 
+// Made by newBinding, freed by destroyList. The name's characters follow the
+// record in its block: a worksheet keeps every definition's record for as
+// long as it runs, and a separate copy would cost a block of its own. No
+// record is ever shared, so it needs no count.
 struct binding {
-    // From the nodes' kept blocks: every application copies its argument list.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* storage, std::size_t size) noexcept;
-
-    std::int32_t refCount;
     knob* value; // one reference, owned by the record
     binding* next;
-    char* name; // heap copy, owned by the record
+
+    const char* name() const { return reinterpret_cast<const char*>(this + 1); }
 };
 
 // A record of a copy of name bound to value, in front of next. Adopts the

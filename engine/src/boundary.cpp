@@ -50,7 +50,7 @@ std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
 // creates it at the head.
 void bindAnswer(knob* value) {
     for (binding* record = rootEnvironment; record; record = record->next) {
-        if (std::strcmp(record->name, answerName) == 0) {
+        if (std::strcmp(record->name(), answerName) == 0) {
             release(record->value);
             record->value = value;
             return;

@@ -72,7 +72,7 @@ knob* callKnob::reduce(const binding* environment) {
 }
 
 bool callKnob::hasEmptyArgumentList() const {
-    return !arguments->next && std::strcmp(arguments->name, reservedName) == 0;
+    return !arguments->next && std::strcmp(arguments->name(), reservedName) == 0;
 }
 
 int callKnob::print(textWriter& out) const {
@@ -96,7 +96,7 @@ int callKnob::print(textWriter& out) const {
 void callKnob::printArguments(textWriter& out) const {
     for (const binding* record = arguments; record && !out.full(); record = record->next) {
         if (record != arguments) out.write(" ,");
-        out.write(record->name);
+        out.write(record->name());
         out.write(" = ");
         record->value->print(out);
     }

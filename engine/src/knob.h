@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 namespace quorin {
 
@@ -129,17 +130,23 @@ class opKnob final : public knob {
 };
 
 // A name (nodeKind::name, or groupedName when it stood alone in parentheses).
+// The name's characters follow the node in its block, so a name costs no
+// block of its own: made as new (name) varKnob(name, lookupMark).
 class varKnob final : public knob {
   public:
-    varKnob(const char* name, std::int8_t lookupMark);
-    ~varKnob() override;
+    static void* operator new(std::size_t size, const char* name);
+    // Frees the block by the size its name gave it.
+    static void operator delete(varKnob* node, std::destroying_delete_t) noexcept;
+
+    varKnob(const char* name, std::int8_t lookupMark) noexcept;
 
     evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
+    const char* name() const { return reinterpret_cast<const char*>(this + 1); }
+
     const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
-    char* const name;
 
   private:
     knob* boundValue(const binding* environment) const;

@@ -46,7 +46,7 @@ const char* scanName(char (&name)[nameCapacity], const char* position) {
 const char* parseVar(const char* position, knob*& node) {
     char name[nameCapacity];
     position = scanName(name, position);
-    node = new varKnob(name, 0);
+    node = new (name) varKnob(name, 0);
     return position;
 }
 

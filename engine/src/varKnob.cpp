@@ -1,27 +1,45 @@
 #include "binding.h"
 #include "errors.h"
-#include "heapText.h"
 #include "knob.h"
+#include "nodeStorage.h"
 #include "textWriter.h"
+
+#include <cstring>
 
 namespace quorin {
 
-varKnob::varKnob(const char* name, std::int8_t lookupMark)
-    : knob(nodeKind::name), lookupMark(lookupMark), name(copyText(name)) {}
+namespace {
 
-varKnob::~varKnob() {
-    freeText(name);
+std::size_t blockSize(const char* name) {
+    return sizeof(varKnob) + std::strlen(name) + 1;
+}
+
+} // namespace
+
+void* varKnob::operator new(std::size_t, const char* name) {
+    return allocateNode(blockSize(name));
+}
+
+void varKnob::operator delete(varKnob* node, std::destroying_delete_t) noexcept {
+    const std::size_t size = blockSize(node->name());
+    node->~varKnob();
+    freeNode(node, size);
+}
+
+varKnob::varKnob(const char* name, std::int8_t lookupMark) noexcept
+    : knob(nodeKind::name), lookupMark(lookupMark) {
+    std::memcpy(reinterpret_cast<char*>(this + 1), name, std::strlen(name) + 1);
 }
 
 knob* varKnob::boundValue(const binding* environment) const {
     if (lookupMark == 1 || !environment) return nullptr;
-    return lookup(environment, name);
+    return lookup(environment, name());
 }
 
 // A found value is evaluated without any environment: it must stand on its own.
 evaluation varKnob::evaluate(const binding* environment) const {
     if (const knob* value = boundValue(environment)) return value->evaluate(nullptr);
-    reportError(undefinedVariable, name);
+    reportError(undefinedVariable, name());
     return failureOf(undefinedVariable);
 }
 
@@ -33,7 +51,7 @@ knob* varKnob::reduce(const binding* environment) {
 
 int varKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    out.write(name);
+    out.write(name());
     return static_cast<int>(out.length() - start);
 }
 

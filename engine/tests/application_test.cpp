@@ -100,7 +100,7 @@ TEST_F(applicationTest, rootEnvironmentStartsWithFifteenDefinitions) {
     const binding* record = rootEnvironment;
     for (const char* name : expected) {
         ASSERT_NE(record, nullptr);
-        EXPECT_STREQ(record->name, name);
+        EXPECT_STREQ(record->name(), name);
         record = record->next;
     }
     EXPECT_EQ(record, nullptr);

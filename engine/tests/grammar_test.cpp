@@ -112,8 +112,8 @@ TEST_F(grammarTest, nestingBeyondTheBoundIsRefused) {
 TEST_F(grammarTest, rootEnvironmentLineBindsInWrittenOrderAndYieldsNoTree) {
     EXPECT_EQ(parseExpr("[a = 1, b = 2, a = 3]"), nullptr);
     ASSERT_NE(rootEnvironment, nullptr);
-    EXPECT_STREQ(rootEnvironment->name, "a");
-    EXPECT_STREQ(rootEnvironment->next->name, "b");
+    EXPECT_STREQ(rootEnvironment->name(), "a");
+    EXPECT_STREQ(rootEnvironment->next->name(), "b");
     EXPECT_EQ(printed(*lookup(rootEnvironment, "a")), "1");
 
     EXPECT_EQ(parseExpr("[a = 7]"), nullptr);
@@ -135,7 +135,7 @@ TEST_F(grammarTest, bindingsMadeBeforeAnErrorStay) {
 TEST_F(grammarTest, emptyListBindsTheReservedNameToZero) {
     const knobRef call = parsed("f[]");
     const binding* arguments = static_cast<const callKnob&>(*call).arguments;
-    EXPECT_STREQ(arguments->name, reservedName);
+    EXPECT_STREQ(arguments->name(), reservedName);
     EXPECT_EQ(arguments->next, nullptr);
     EXPECT_EQ(printed(*arguments->value), "0");
 }

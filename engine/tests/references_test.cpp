@@ -69,8 +69,8 @@ TEST_F(referencesTest, copyListSharesValuesAndKeepsOrder) {
         const char* names[] = {"a", "b", "c"};
         const binding* record = copy.get();
         for (int index = 0; index < 3; ++index, record = record->next) {
-            EXPECT_STREQ(record->name, names[index]);
-            EXPECT_NE(record->name, names[index]);
+            EXPECT_STREQ(record->name(), names[index]);
+            EXPECT_NE(record->name(), names[index]);
             EXPECT_EQ(record->value, values[index]);
             EXPECT_EQ(values[index]->refCount, 2);
         }
