@@ -21,10 +21,28 @@ const char* numberTokenEnd(const char* position) {
     }
 }
 
+namespace {
+
+// The whole numbers below this that lines write share one node each: a
+// worksheet holds its definitions' constants for as long as it runs, and a
+// number node never changes. The shared nodes live until the process ends.
+constexpr int sharedNumberCount = 256;
+numKnob* sharedNumbers[sharedNumberCount];
+
+knob* numberNode(double value) {
+    const bool shared = value >= 0 && value < sharedNumberCount && value == static_cast<int>(value);
+    if (!shared) return new numKnob(value);
+    numKnob*& node = sharedNumbers[static_cast<int>(value)];
+    if (!node) node = new numKnob(value);
+    return node->addRef();
+}
+
+} // namespace
+
 const char* scanNumber(const char* position, knob*& node) {
     double value;
     position = readNumberToken(position, value);
-    node = new numKnob(value);
+    node = numberNode(value);
     return position;
 }
 

@@ -97,7 +97,7 @@ TEST_F(reductionTest, reductionSharesWhatDidNotChange) {
     EXPECT_EQ(reduced.get(), y);
     EXPECT_EQ(y->refCount, 2);
 
-    const knobRef number = parsed("5");
+    const knobRef number = parsed("5.5");
     const knobRef same(number->reduce(nullptr));
     EXPECT_EQ(same.get(), number.get());
     EXPECT_EQ(number->refCount, 2);

@@ -29,6 +29,28 @@ TEST_F(scannerTest, numberTokenRunsOverDigitsPointsAndExponents) {
     }
 }
 
+// Small whole numbers share one node however they are written; others get their own.
+TEST_F(scannerTest, smallWholeNumbersShareTheirNode) {
+    const struct {
+        const char* first;
+        const char* second;
+        bool shared;
+    } cases[] = {
+        {"2", "2", true},      {"2", "2.0", true},    {"0", "0e5", true},    {"255", "255", true},
+        {"256", "256", false}, {"2.5", "2.5", false}, {"1e9", "1e9", false},
+    };
+    for (const auto& c : cases) {
+        knob* first = nullptr;
+        knob* second = nullptr;
+        scanNumber(c.first, first);
+        const knobRef held(first);
+        scanNumber(c.second, second);
+        const knobRef alsoHeld(second);
+        EXPECT_EQ(first == second, c.shared) << "for " << c.first << " and " << c.second;
+        EXPECT_EQ(printed(*second), printed(*first)) << "for " << c.first << " and " << c.second;
+    }
+}
+
 TEST_F(scannerTest, nameIsLettersThenDigitsAfterBlanks) {
     const struct {
         const char* text;
