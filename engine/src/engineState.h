@@ -2,7 +2,8 @@
 // finalize, and the state of the line being run, which the boundary starts
 // afresh for every line. (Besides them the engine keeps only buffers: the
 // teardown queue and the gathered diagnostics, empty whenever a call
-// returns, and the kept node blocks.) One thread, no locks.
+// returns, the kept node blocks, and the scanner's shared nodes of small
+// whole numbers, which never change.) One thread, no locks.
 #ifndef QUORIN_ENGINE_STATE_H
 #define QUORIN_ENGINE_STATE_H
 
