@@ -157,7 +157,10 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
         return 3;
     }
     constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
-    if (value != 0 && std::fabs(value) < exactWholeLimit && value == std::trunc(value)) {
+    // Below 2^53 the conversion to a whole number is defined, and exact for a
+    // whole value: cheaper than rounding toward zero as a floating operation.
+    if (value != 0 && std::fabs(value) < exactWholeLimit &&
+        static_cast<double>(static_cast<std::int64_t>(value)) == value) {
         const std::size_t length =
             formatWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
         text[length] = '\0';
