@@ -89,8 +89,13 @@ void writeDiagnosticLine(std::string_view message, const char* name) {
     for (; copied < nameRoom && name[copied] != '\0'; ++copied)
         gathered[gatheredLength + copied] = name[copied];
     gatheredLength += copied;
-    if (name[copied] != '\0') gather(name + copied);
-    gather("\r\n");
+    if (name[copied] != '\0') {
+        gather(name + copied);
+        gather("\r\n");
+        return;
+    }
+    std::memcpy(gathered + gatheredLength, "\r\n", lineEndLength); // the room was kept
+    gatheredLength += lineEndLength;
 }
 
 void flushDiagnostics() {
