@@ -1,5 +1,8 @@
 #include "diagnostics.h"
 
+#include "engineLimits.h"
+
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -18,26 +21,28 @@ std::size_t gatheredLength = 0;
 // first would cost more than the call saved.
 constexpr std::size_t directLength = 128;
 
-// As many as are still gathered rather than written at once.
-constexpr std::size_t notesPerBlock = (directLength - 1) / teardownNote.size();
+// Teardown notes in a row: a line's notes are copied out in one piece.
+constexpr std::size_t notesPerBlock = 64;
 
-// Teardown notes in a row, copied out a few at a time.
 const char* noteBlock() {
-    static char block[notesPerBlock * teardownNote.size()];
-    static const bool filled = [] {
+    static const auto block = [] {
+        std::array<char, notesPerBlock * teardownNote.size()> notes;
         for (std::size_t note = 0; note < notesPerBlock; ++note)
-            std::memcpy(block + note * teardownNote.size(), teardownNote.data(),
+            std::memcpy(notes.data() + note * teardownNote.size(), teardownNote.data(),
                         teardownNote.size());
-        return true;
+        return notes;
     }();
-    (void)filled;
-    return block;
+    return block.data();
+}
+
+void writeGathered() {
+    if (gatheredLength > 0) std::fwrite(gathered, 1, gatheredLength, stdout);
+    gatheredLength = 0;
 }
 
 void gather(std::string_view text) {
     if (text.size() >= directLength || gatheredLength + text.size() > sizeof gathered) {
-        if (gatheredLength > 0) std::fwrite(gathered, 1, gatheredLength, stdout);
-        gatheredLength = 0;
+        writeGathered();
         if (text.size() >= directLength) {
             std::fwrite(text.data(), 1, text.size(), stdout);
             return;
@@ -51,7 +56,10 @@ void writePendingNotes() {
     std::size_t& pending = detail::pendingTeardownNotes;
     while (pending > 0) {
         const std::size_t notes = pending < notesPerBlock ? pending : notesPerBlock;
-        gather({noteBlock(), notes * teardownNote.size()});
+        const std::size_t length = notes * teardownNote.size();
+        if (gatheredLength + length > sizeof gathered) writeGathered();
+        std::memcpy(gathered + gatheredLength, noteBlock(), length);
+        gatheredLength += length;
         pending -= notes;
     }
 }
@@ -63,11 +71,31 @@ void writeDiagnostic(std::string_view text) {
     gather(text);
 }
 
-void writeDiagnosticLine(std::string_view message, std::string_view name) {
+// Names are short: the name is copied as it is read, without measuring it
+// first, into room kept for the longest the scanner takes.
+void writeDiagnosticLine(std::string_view message, const char* name) {
     if (detail::pendingTeardownNotes > 0) writePendingNotes();
-    gather(message);
-    gather(name);
-    gather("\r\n");
+    constexpr std::size_t lineEndLength = 2;
+    if (message.size() + nameCapacity + lineEndLength > sizeof gathered - gatheredLength)
+        writeGathered();
+    if (message.size() >= directLength) {
+        gather(message);
+    } else {
+        std::memcpy(gathered + gatheredLength, message.data(), message.size());
+        gatheredLength += message.size();
+    }
+    const std::size_t nameRoom = sizeof gathered - lineEndLength - gatheredLength;
+    std::size_t copied = 0;
+    for (; copied < nameRoom && name[copied] != '\0'; ++copied)
+        gathered[gatheredLength + copied] = name[copied];
+    gatheredLength += copied;
+    if (name[copied] != '\0') {
+        gather(name + copied);
+        gather("\r\n");
+        return;
+    }
+    std::memcpy(gathered + gatheredLength, "\r\n", lineEndLength); // the room was kept
+    gatheredLength += lineEndLength;
 }
 
 void flushDiagnostics() {

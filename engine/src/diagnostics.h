@@ -20,7 +20,7 @@ extern std::size_t pendingTeardownNotes;
 void writeDiagnostic(std::string_view text);
 
 // Writes message, then name, then the line end "\r\n", as one line.
-void writeDiagnosticLine(std::string_view message, std::string_view name);
+void writeDiagnosticLine(std::string_view message, const char* name);
 
 // count teardown notes. Only counted here: the notes are written out, in
 // their place among the other lines, when another line is written or at a

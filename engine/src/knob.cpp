@@ -26,7 +26,9 @@ bool holdsNoNodes(const knob& node) {
     return node.kind != nodeKind::application && !findOperator(node.kind);
 }
 
-void deferTeardown(knob* node) {
+// Out of line, as tearDownTree: tearDown itself, run for every node freed,
+// then needs no stack frame of its own.
+[[gnu::noinline]] void deferTeardown(knob* node) {
     try {
         pendingTeardown.push_back(node);
     } catch (const std::bad_alloc&) {

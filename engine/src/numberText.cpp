@@ -149,6 +149,63 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
     return static_cast<std::size_t>(out - text) + minExponentDigits;
 }
 
+// Where the first significant digit of a value lies, from 10^-4 up: a
+// threshold is the nearest double to its power of ten.
+constexpr double fixedThresholds[] = {1e-3, 1e-2, 1e-1, 1, 1e1, 1e2, 1e3, 1e4, 1e5};
+constexpr int lowestFixedExponent = -4;
+
+// A value from 10^-4 up to 10^6 that is not whole, in fixed notation, without
+// the general conversion. Scaling it to six digits before the point by an
+// exact power of ten rounds once, by at most 2^-33 at that size, so its digits
+// are taken only when the scaled value lies clearly off a tie between two.
+// Returns 0 for every other value: the general conversion decides those.
+std::size_t formatFixedNumber(double value, char* text) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 1e6)) return 0;
+    int exponent = lowestFixedExponent;
+    for (const double threshold : fixedThresholds)
+        exponent += magnitude >= threshold;
+    const double scaled =
+        magnitude * static_cast<double>(powersOfTen[significantDigits - 1 - exponent]);
+    const double lowest = static_cast<double>(powersOfTen[significantDigits - 1]);
+    const double below = std::floor(scaled);
+    const double fraction = scaled - below;
+    constexpr double tieMargin = 1e-9;
+    if (scaled < lowest || std::fabs(fraction - 0.5) < tieMargin) return 0;
+    auto digits = static_cast<std::uint64_t>(below) + (fraction > 0.5 ? 1 : 0);
+    if (digits == powersOfTen[significantDigits]) {
+        digits /= 10;
+        ++exponent;
+    }
+    if (digits >= powersOfTen[significantDigits] || exponent >= static_cast<int>(significantDigits))
+        return 0;
+    char significant[significantDigits];
+    writeDigits(digits, significantDigits, significant);
+    std::size_t kept = significantDigits;
+    const std::size_t wholeDigits = exponent >= 0 ? static_cast<std::size_t>(exponent) + 1 : 0;
+    while (kept > wholeDigits && significant[kept - 1] == '0')
+        --kept;
+    char* out = text;
+    if (value < 0) *out++ = '-';
+    if (wholeDigits == 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int zero = exponent + 1; zero < 0; ++zero)
+            *out++ = '0';
+        std::memcpy(out, significant, kept);
+        out += kept;
+    } else {
+        std::memcpy(out, significant, wholeDigits);
+        out += wholeDigits;
+        if (kept > wholeDigits) {
+            *out++ = '.';
+            std::memcpy(out, significant + wholeDigits, kept - wholeDigits);
+            out += kept - wholeDigits;
+        }
+    }
+    return static_cast<std::size_t>(out - text);
+}
+
 } // namespace
 
 std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
@@ -157,9 +214,16 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
         return 3;
     }
     constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
-    if (value != 0 && std::fabs(value) < exactWholeLimit && value == std::trunc(value)) {
+    // Below 2^53 the conversion to a whole number is defined, and exact for a
+    // whole value: cheaper than rounding toward zero as a floating operation.
+    if (value != 0 && std::fabs(value) < exactWholeLimit &&
+        static_cast<double>(static_cast<std::int64_t>(value)) == value) {
         const std::size_t length =
             formatWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
+        text[length] = '\0';
+        return length;
+    }
+    if (const std::size_t length = formatFixedNumber(value, text)) {
         text[length] = '\0';
         return length;
     }

@@ -24,6 +24,19 @@ class textWriter {
         position += text.size();
         *position = '\0';
     }
+    // A NUL-terminated text copied as it is read, the same as write: a name
+    // is short, and measuring it first would cost more than the copy.
+    void writeUnmeasured(const char* text) {
+        if (overflowed) return;
+        for (; *text != '\0'; ++text) {
+            if (position == last) {
+                overflowed = true;
+                break;
+            }
+            *position++ = *text;
+        }
+        *position = '\0';
+    }
     void put(char character) {
         if (overflowed || position == last) {
             overflowed = true;

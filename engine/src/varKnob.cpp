@@ -51,7 +51,7 @@ knob* varKnob::reduce(const binding* environment) {
 
 int varKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    out.write(name());
+    out.writeUnmeasured(name());
     return static_cast<int>(out.length() - start);
 }
 

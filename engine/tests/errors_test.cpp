@@ -54,6 +54,25 @@ TEST(errors, reportPrintsTheMessageAndALineEnd) {
     EXPECT_EQ(capturedStdout(), "undefined variable :abc12\r\nundefined variable :function\r\n");
 }
 
+TEST(errors, reportsKeepTheirOrderPastTheGatheredRoom) {
+    // Long names and more lines than are gathered at once, between
+    // teardown notes.
+    std::string expected;
+    ::testing::internal::CaptureStdout();
+    for (std::size_t length : {1, 99, 300, 9000, 2, 5000}) {
+        const std::string name(length, 'n');
+        for (int repeat = 0; repeat < 40; ++repeat) {
+            reportError(undefinedVariable, name.c_str());
+            expected += "undefined variable :" + name + "\r\n";
+        }
+        noteTeardowns(3);
+        for (int note = 0; note < 3; ++note)
+            expected += teardownNote;
+    }
+    flushDiagnostics();
+    EXPECT_EQ(capturedStdout(), expected);
+}
+
 TEST(errors, raisingThrowsTheCode) {
     try {
         raiseError(parseErrorAtMount);

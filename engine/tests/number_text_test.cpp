@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -148,6 +149,45 @@ TEST(numberText, wholeNumbersPrintAsTheGeneralConversionDoes) {
             EXPECT_EQ(textOf(signedValue), generalText(signedValue))
                 << "for " << std::fixed << signedValue;
         }
+    }
+}
+
+// So do values that are not whole, where fixed notation has a path of its
+// own: near ties, where six digits become seven, at the ends of the range.
+TEST(numberText, fractionsPrintAsTheGeneralConversionDoes) {
+    std::vector<double> values = {0.5,
+                                  1.5,
+                                  0.1,
+                                  0.0001,
+                                  0.00010000005,
+                                  0.0000999999996,
+                                  9.99999949e-5,
+                                  1.2345650,
+                                  1.2345650000001,
+                                  1.2345649999999,
+                                  0.1234565,
+                                  99999.95,
+                                  999999.5,
+                                  999999.4999999,
+                                  999999.9,
+                                  123.4565,
+                                  2.0000001,
+                                  1.0 / 3,
+                                  2.0 / 3,
+                                  0.30000000000000004};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int i = 0; i < 60000; ++i) {
+        const int exponent = static_cast<int>(random() % 13) - 6;
+        values.push_back(mantissa(random) * std::pow(10.0, exponent));
+    }
+    for (int exponent = -4; exponent < 6; ++exponent)
+        for (std::uint64_t kept = 100000; kept < 1000000; kept += 9973)
+            values.push_back((static_cast<double>(kept) + 0.5) * std::pow(10.0, exponent - 5));
+    for (const double value : values) {
+        for (const double signedValue : {value, -value})
+            EXPECT_EQ(textOf(signedValue), generalText(signedValue))
+                << "for " << std::scientific << std::setprecision(17) << signedValue;
     }
 }
 

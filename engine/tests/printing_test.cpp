@@ -71,6 +71,21 @@ TEST_F(printingTest, writerStopsAtItsCapacityAndCanBeCut) {
     EXPECT_FALSE(out.full());
 }
 
+TEST_F(printingTest, namesAreCutAtTheCapacityAsOtherTextIs) {
+    for (std::size_t capacity = 1; capacity <= 9; ++capacity) {
+        char measured[9];
+        char unmeasured[9];
+        textWriter first(measured, capacity);
+        textWriter second(unmeasured, capacity);
+        for (const char* text : {"ab", "", "cde", "f"}) {
+            first.write(text);
+            second.writeUnmeasured(text);
+            EXPECT_EQ(second.full(), first.full()) << "capacity " << capacity;
+        }
+        EXPECT_STREQ(unmeasured, measured) << "capacity " << capacity;
+    }
+}
+
 TEST_F(printingTest, hugeSharedTreePrintsOnlyWhatFits) {
     // 2^100 leaves, but printing ends when the buffer is full.
     knob* tree = parseExpr("y");
