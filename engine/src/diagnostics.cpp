@@ -100,9 +100,7 @@ void writeDiagnosticLine(std::string_view message, const char* name) {
 
 void flushDiagnostics() {
     writePendingNotes();
-    if (gatheredLength == 0) return;
-    std::fwrite(gathered, 1, gatheredLength, stdout);
-    gatheredLength = 0;
+    writeGathered();
 }
 
 } // namespace quorin

@@ -23,6 +23,10 @@ constexpr std::string_view messageFormats[] = {
 
 constexpr errorCode lastCode = parseErrorAtSubmount;
 
+bool isKnown(errorCode code) {
+    return code >= undefinedVariable && code <= lastCode;
+}
+
 bool takesName(errorCode code) {
     return code == undefinedVariable || code == argumentLoss;
 }
@@ -30,14 +34,14 @@ bool takesName(errorCode code) {
 } // namespace
 
 void formatError(char* buffer, std::size_t capacity, errorCode code, const char* name) {
-    if (code < undefinedVariable || code > lastCode) return;
+    if (!isKnown(code)) return;
     textWriter out(buffer, capacity);
     out.write(messageFormats[code]);
     if (takesName(code) && name) out.write(name);
 }
 
 void reportError(errorCode code, const char* name) {
-    if (code < undefinedVariable || code > lastCode) return;
+    if (!isKnown(code)) return;
     chargeWork(diagnosticCost);
     writeDiagnosticLine(messageFormats[code], takesName(code) && name ? name : "");
 }

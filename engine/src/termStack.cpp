@@ -9,9 +9,9 @@
 
 namespace quorin {
 
-namespace {
+std::vector<termItem> termLevel::items;
 
-std::vector<termItem> items;
+namespace {
 
 bool isOperatorSign(const termItem& item) {
     return item.sign && findOperator(item.node->kind);
@@ -98,7 +98,7 @@ errorCode foldingError(std::span<const termItem> level) {
 
 } // namespace
 
-termLevel::termLevel() : stack(&items), base(items.size()) {}
+termLevel::termLevel() : base(items.size()) {}
 
 termLevel::~termLevel() {
     for (std::size_t i = base; i < items.size(); ++i)

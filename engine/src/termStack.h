@@ -30,11 +30,11 @@ class termLevel {
 
     // Adopts node, also when it fails for want of memory.
     void push(knob* node, bool sign = false) {
-        if (stack->size() == stack->capacity()) {
+        if (items.size() == items.capacity()) {
             pushGrowing(node, sign);
             return;
         }
-        stack->push_back({node, sign});
+        items.push_back({node, sign});
     }
     bool empty() const;
     // The item read last; the level must not be empty.
@@ -51,7 +51,8 @@ class termLevel {
   private:
     void pushGrowing(knob* node, bool sign);
 
-    std::vector<termItem>* stack;
+    // The items of every level being read, innermost on top.
+    static std::vector<termItem> items;
     std::size_t base;
 };
 
