@@ -92,6 +92,7 @@ using namespace quorin;
 
 void initialize() {
     const diagnosticsFlush flushAtReturn;
+    settleDiagnosticsOutput();
     try {
         buildRootEnvironment();
     } catch (const std::bad_alloc&) {

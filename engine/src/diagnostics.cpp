@@ -1,5 +1,6 @@
 #include "diagnostics.h"
 
+#include "discardedOutput.h"
 #include "engineLimits.h"
 
 #include <array>
@@ -13,6 +14,8 @@ std::size_t pendingTeardownNotes = 0;
 }
 
 namespace {
+
+bool discarded = false;
 
 char gathered[8192];
 std::size_t gatheredLength = 0;
@@ -66,14 +69,14 @@ void writePendingNotes() {
 
 } // namespace
 
-void writeDiagnostic(std::string_view text) {
-    if (detail::pendingTeardownNotes > 0) writePendingNotes();
-    gather(text);
+void settleDiagnosticsOutput() {
+    discarded = standardOutputIsDiscarded();
 }
 
 // Names are short: the name is copied as it is read, without measuring it
 // first, into room kept for the longest the scanner takes.
 void writeDiagnosticLine(std::string_view message, const char* name) {
+    if (discarded) return;
     if (detail::pendingTeardownNotes > 0) writePendingNotes();
     constexpr std::size_t lineEndLength = 2;
     if (message.size() + nameCapacity + lineEndLength > sizeof gathered - gatheredLength)
@@ -99,6 +102,10 @@ void writeDiagnosticLine(std::string_view message, const char* name) {
 }
 
 void flushDiagnostics() {
+    if (discarded) {
+        detail::pendingTeardownNotes = 0;
+        return;
+    }
     writePendingNotes();
     writeGathered();
 }

@@ -17,7 +17,11 @@ namespace detail {
 extern std::size_t pendingTeardownNotes;
 }
 
-void writeDiagnostic(std::string_view text);
+// Looks where standard output points now: when that is the null device, no
+// diagnostic line is made from here on, since formatting and writing them
+// cost a symbolic line more than a third of its time. Called by initialize;
+// until then every line is written.
+void settleDiagnosticsOutput();
 
 // Writes message, then name, then the line end "\r\n", as one line.
 void writeDiagnosticLine(std::string_view message, const char* name);

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 
 namespace quorin {
 namespace {
@@ -80,6 +83,52 @@ TEST(errors, raisingThrowsTheCode) {
     } catch (errorCode code) {
         EXPECT_EQ(code, parseErrorAtMount);
     }
+}
+
+#ifdef _WIN32
+constexpr char nullDevice[] = "NUL";
+#else
+constexpr char nullDevice[] = "/dev/null";
+#endif
+
+// Runs initialize while standard output points at the null device.
+void initializeWithOutputDiscarded() {
+    std::fflush(stdout);
+    const int saved = dup(1);
+    const int discarded = open(nullDevice, O_WRONLY);
+    ASSERT_GE(saved, 0);
+    ASSERT_GE(discarded, 0);
+    dup2(discarded, 1);
+    close(discarded);
+    initialize();
+    dup2(saved, 1);
+    close(saved);
+}
+
+std::string diagnosticsOf(const char* line) {
+    char result[QUORIN_RESULT_BUFFER_SIZE];
+    char error[QUORIN_ERROR_BUFFER_SIZE];
+    ::testing::internal::CaptureStdout();
+    evalExpression(const_cast<char*>(line), result, error);
+    return capturedStdout();
+}
+
+// Where standard output goes is looked at when the engine starts: lines
+// nobody can read are not made, and a start elsewhere makes them again.
+TEST(errors, noDiagnosticsAreMadeForTheNullDevice) {
+    finalize();
+    initializeWithOutputDiscarded();
+    EXPECT_EQ(diagnosticsOf("y*2+z"), "");
+    finalize();
+    ::testing::internal::CaptureStdout();
+    initialize();
+    (void)capturedStdout();
+    EXPECT_EQ(diagnosticsOf("y*2+z"), "undefined variable :y\r\nundefined variable :y\r\n"
+                                      "undefined variable :z\r\nknob destructor called\n"
+                                      "knob destructor called\n");
+    ::testing::internal::CaptureStdout(); // the answer's own notes
+    finalize();
+    (void)capturedStdout();
 }
 
 } // namespace
