@@ -7,6 +7,7 @@
 #define QUORIN_KNOB_H
 
 #include "errors.h"
+#include "operators.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,7 +52,10 @@ class knob {
     static void* operator new(std::size_t size);
     static void operator delete(void* storage, std::size_t size) noexcept;
 
-    explicit knob(char kind);
+    // The count is set here, not by the allocator: stores into storage before
+    // the constructor runs are not part of the object and may be discarded.
+    explicit knob(char kind)
+        : refCount(1), kind(kind), precedence(precedenceByKind[static_cast<unsigned char>(kind)]) {}
     knob(const knob&) = delete;
     knob& operator=(const knob&) = delete;
     // Teardown: releases what the node holds; release frees the node itself.
