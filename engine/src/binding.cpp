@@ -21,10 +21,15 @@ std::size_t recordSize(const char* name) {
 } // namespace
 
 binding* newBinding(const char* name, knob* value, binding* next) {
+    return newBinding(std::string_view(name), value, next);
+}
+
+binding* newBinding(std::string_view name, knob* value, binding* next) {
     knobRef adopted(value);
-    const std::size_t size = recordSize(name);
-    void* storage = allocateNode(size);
-    std::memcpy(static_cast<char*>(storage) + sizeof(binding), name, size - sizeof(binding));
+    void* storage = allocateNode(sizeof(binding) + name.size() + 1);
+    char* copy = static_cast<char*>(storage) + sizeof(binding);
+    std::memcpy(copy, name.data(), name.size());
+    copy[name.size()] = '\0';
     return new (storage) binding{adopted.handOver(), next};
 }
 

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <string_view>
 
 namespace quorin {
 
@@ -138,11 +139,11 @@ class opKnob final : public knob {
 // block of its own: made as new (name) varKnob(name, lookupMark).
 class varKnob final : public knob {
   public:
-    static void* operator new(std::size_t size, const char* name);
+    static void* operator new(std::size_t size, std::string_view name);
     // Frees the block by the size its name gave it.
     static void operator delete(varKnob* node, std::destroying_delete_t) noexcept;
 
-    varKnob(const char* name, std::int8_t lookupMark) noexcept;
+    varKnob(std::string_view name, std::int8_t lookupMark) noexcept;
 
     evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;

@@ -29,24 +29,32 @@ namespace {
 constexpr int sharedNumberCount = 256;
 numKnob* sharedNumbers[sharedNumberCount];
 
-knob* numberNode(double value) {
-    const bool shared = value >= 0 && value < sharedNumberCount && value == static_cast<int>(value);
-    if (!shared) return new numKnob(value);
-    numKnob*& node = sharedNumbers[static_cast<int>(value)];
+knob* sharedNumber(int value) {
+    numKnob*& node = sharedNumbers[value];
     if (!node) node = new numKnob(value);
     return node->addRef();
+}
+
+knob* numberNode(double value) {
+    const bool shared = value >= 0 && value < sharedNumberCount && value == static_cast<int>(value);
+    return shared ? sharedNumber(static_cast<int>(value)) : new numKnob(value);
 }
 
 } // namespace
 
 const char* scanNumber(const char* position, knob*& node) {
-    double value;
-    position = readNumberToken(position, value);
-    node = numberNode(value);
-    return position;
+    const digitRun run = readDigits(position);
+    if (isExactWholeToken(position, run)) {
+        node = run.whole < sharedNumberCount ? sharedNumber(static_cast<int>(run.whole))
+                                             : new numKnob(static_cast<double>(run.whole));
+        return run.end;
+    }
+    const char* end = numberTokenEnd(run.end);
+    node = numberNode(readNumber(position, end));
+    return end;
 }
 
-const char* scanName(char (&name)[nameCapacity], const char* position) {
+const char* scanName(const char* position, std::string_view& name) {
     while (isBlank(*position))
         ++position;
     const char* start = position;
@@ -56,14 +64,21 @@ const char* scanName(char (&name)[nameCapacity], const char* position) {
         ++position;
     const auto length = static_cast<std::size_t>(position - start);
     if (length >= nameCapacity) raiseError(parseError);
-    std::memcpy(name, start, length);
-    name[length] = '\0';
+    name = {start, length};
+    return position;
+}
+
+const char* scanName(char (&name)[nameCapacity], const char* position) {
+    std::string_view scanned;
+    position = scanName(position, scanned);
+    std::memcpy(name, scanned.data(), scanned.size());
+    name[scanned.size()] = '\0';
     return position;
 }
 
 const char* parseVar(const char* position, knob*& node) {
-    char name[nameCapacity];
-    position = scanName(name, position);
+    std::string_view name;
+    position = scanName(position, name);
     node = new (name) varKnob(name, 0);
     return position;
 }
