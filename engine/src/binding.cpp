@@ -3,6 +3,7 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "nameCopy.h"
 #include "nodeStorage.h"
 
 #include <cstring>
@@ -27,9 +28,7 @@ binding* newBinding(const char* name, knob* value, binding* next) {
 binding* newBinding(std::string_view name, knob* value, binding* next) {
     knobRef adopted(value);
     void* storage = allocateNode(sizeof(binding) + name.size() + 1);
-    char* copy = static_cast<char*>(storage) + sizeof(binding);
-    std::memcpy(copy, name.data(), name.size());
-    copy[name.size()] = '\0';
+    copyName(static_cast<char*>(storage) + sizeof(binding), name);
     return new (storage) binding{adopted.handOver(), next};
 }
 

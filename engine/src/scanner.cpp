@@ -40,6 +40,13 @@ knob* numberNode(double value) {
     return shared ? sharedNumber(static_cast<int>(value)) : new numKnob(value);
 }
 
+// The name that starts at position, refused when too long.
+[[gnu::always_inline]] inline std::string_view nameAt(const char* position) {
+    const auto length = static_cast<std::size_t>(nameEnd(position) - position);
+    if (length >= nameCapacity) raiseError(parseError);
+    return {position, length};
+}
+
 } // namespace
 
 const char* scanNumber(const char* position, knob*& node) {
@@ -57,15 +64,8 @@ const char* scanNumber(const char* position, knob*& node) {
 const char* scanName(const char* position, std::string_view& name) {
     while (isBlank(*position))
         ++position;
-    const char* start = position;
-    while (isLetter(*position))
-        ++position;
-    while (isDigit(*position))
-        ++position;
-    const auto length = static_cast<std::size_t>(position - start);
-    if (length >= nameCapacity) raiseError(parseError);
-    name = {start, length};
-    return position;
+    name = nameAt(position);
+    return position + name.size();
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {
@@ -77,10 +77,9 @@ const char* scanName(char (&name)[nameCapacity], const char* position) {
 }
 
 const char* parseVar(const char* position, knob*& node) {
-    std::string_view name;
-    position = scanName(position, name);
+    const std::string_view name = nameAt(position);
     node = new (name) varKnob(name, 0);
-    return position;
+    return position + name.size();
 }
 
 } // namespace quorin

@@ -69,6 +69,15 @@ inline characterClass classOf(char character) {
     return detail::characterClasses[static_cast<unsigned char>(character)];
 }
 
+// name -> { letter } { digit }: the position after the name that starts at position.
+inline const char* nameEnd(const char* position) {
+    while (classOf(*position) == characterClass::letter)
+        ++position;
+    while (classOf(*position) == characterClass::digit)
+        ++position;
+    return position;
+}
+
 // number -> digit { digit | "." | ("E" | "e") ["+" | "-"] }
 // At a digit: the position after the whole token.
 const char* numberTokenEnd(const char* position);

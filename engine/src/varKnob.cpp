@@ -1,6 +1,7 @@
 #include "binding.h"
 #include "errors.h"
 #include "knob.h"
+#include "nameCopy.h"
 #include "nodeStorage.h"
 #include "textWriter.h"
 
@@ -28,9 +29,7 @@ void varKnob::operator delete(varKnob* node, std::destroying_delete_t) noexcept 
 
 varKnob::varKnob(std::string_view name, std::int8_t lookupMark) noexcept
     : knob(nodeKind::name), lookupMark(lookupMark) {
-    char* copy = reinterpret_cast<char*>(this + 1);
-    std::memcpy(copy, name.data(), name.size());
-    copy[name.size()] = '\0';
+    copyName(reinterpret_cast<char*>(this + 1), name);
 }
 
 knob* varKnob::boundValue(const binding* environment) const {
