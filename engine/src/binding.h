@@ -47,7 +47,9 @@ class heldList {
     explicit heldList(binding* list = nullptr) : list(list) {}
     heldList(const heldList&) = delete;
     heldList& operator=(const heldList&) = delete;
-    ~heldList() { destroyList(list); }
+    ~heldList() {
+        if (list) destroyList(list);
+    }
 
     binding* get() const { return list; }
     binding* handOver() { return std::exchange(list, nullptr); }

@@ -91,8 +91,11 @@ struct digitRun {
 
 inline digitRun readDigits(const char* position) {
     std::uint64_t whole = 0;
-    for (; isDigit(*position); ++position)
-        whole = whole * 10 + static_cast<std::uint64_t>(*position - '0');
+    for (;; ++position) {
+        const unsigned digit = static_cast<unsigned char>(*position) - unsigned{'0'};
+        if (digit > 9) break;
+        whole = whole * 10 + digit;
+    }
     return {position, whole};
 }
 

@@ -1,7 +1,5 @@
 #include "termLevel.h"
 
-#include "binding.h"
-
 #include <utility>
 
 namespace quorin {
@@ -46,12 +44,8 @@ errorCode foldingShape::error() {
     return parseErrorAtMount;
 }
 
-void termLevel::applyLast(heldList& arguments) {
-    if (read == progress::operand) {
-        operand = new callKnob(operand, arguments.get());
-        arguments.handOver();
-        return;
-    }
+// An application of a sign: the arguments are let go with the sign.
+void termLevel::applyOutOfTurn() {
     if (read == progress::operatorSign) leaveTurn();
     shape.applyLast();
 }

@@ -13,6 +13,7 @@
 #ifndef QUORIN_TERM_LEVEL_H
 #define QUORIN_TERM_LEVEL_H
 
+#include "binding.h"
 #include "errors.h"
 #include "knob.h"
 #include "operators.h"
@@ -22,8 +23,6 @@
 #include <iterator>
 
 namespace quorin {
-
-class heldList;
 
 // What an item of a level is, as far as folding cares.
 enum class itemClass : std::uint8_t {
@@ -46,10 +45,11 @@ class foldingShape {
   private:
     void checkLastPair();
 
-    std::size_t count = 0;
-    itemClass previous = itemClass::operand;
-    itemClass last = itemClass::operand;
-    bool signLacksOperand = false;
+    // Set by start: a level that alternates never needs them.
+    std::size_t count;
+    itemClass previous;
+    itemClass last;
+    bool signLacksOperand;
 };
 
 class termLevel {
@@ -91,7 +91,14 @@ class termLevel {
 
     // Applies the item read last to arguments, which it takes over from
     // their holder; the level must not be empty.
-    void applyLast(heldList& arguments);
+    void applyLast(heldList& arguments) {
+        if (read != progress::operand) {
+            applyOutOfTurn();
+            return;
+        }
+        operand = new callKnob(operand, arguments.get());
+        arguments.handOver();
+    }
 
     // The level's tree; throws 6 or 7 for a level that does not alternate.
     // The level must not be empty.
@@ -108,6 +115,7 @@ class termLevel {
         operand = sign;
     }
     void leaveTurn();
+    void applyOutOfTurn();
     // Lets node go: only its class counts now.
     void addOutOfTurn(itemClass item, knob* node);
     void releaseHeld();
