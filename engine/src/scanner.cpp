@@ -40,13 +40,6 @@ knob* numberNode(double value) {
     return shared ? sharedNumber(static_cast<int>(value)) : new numKnob(value);
 }
 
-// The name that starts at position, refused when too long.
-[[gnu::always_inline]] inline std::string_view nameAt(const char* position) {
-    const auto length = static_cast<std::size_t>(nameEnd(position) - position);
-    if (length >= nameCapacity) raiseError(parseError);
-    return {position, length};
-}
-
 } // namespace
 
 const char* scanNumber(const char* position, knob*& node) {
@@ -59,13 +52,6 @@ const char* scanNumber(const char* position, knob*& node) {
     const char* end = numberTokenEnd(run.end);
     node = numberNode(readNumber(position, end));
     return end;
-}
-
-const char* scanName(const char* position, std::string_view& name) {
-    while (isBlank(*position))
-        ++position;
-    name = nameAt(position);
-    return position + name.size();
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {

@@ -4,6 +4,7 @@
 #define QUORIN_SCANNER_H
 
 #include "engineLimits.h"
+#include "errors.h"
 #include "numberText.h"
 #include "operators.h"
 
@@ -69,13 +70,18 @@ inline characterClass classOf(char character) {
     return detail::characterClasses[static_cast<unsigned char>(character)];
 }
 
-// name -> { letter } { digit }: the position after the name that starts at position.
-inline const char* nameEnd(const char* position) {
-    while (classOf(*position) == characterClass::letter)
-        ++position;
-    while (classOf(*position) == characterClass::digit)
-        ++position;
-    return position;
+// name -> { letter } { digit }
+// The name that starts at position (possibly empty); a name of nameCapacity
+// characters or more is refused with code 4.
+[[gnu::always_inline]] inline std::string_view nameAt(const char* position) {
+    const char* end = position;
+    while (classOf(*end) == characterClass::letter)
+        ++end;
+    while (classOf(*end) == characterClass::digit)
+        ++end;
+    const auto length = static_cast<std::size_t>(end - position);
+    if (length >= nameCapacity) raiseError(parseError);
+    return {position, length};
 }
 
 // number -> digit { digit | "." | ("E" | "e") ["+" | "-"] }
@@ -126,11 +132,14 @@ inline const char* readNumberToken(const char* position, double& value) {
 // At a digit: stores a new numKnob in node and returns the position after the token.
 const char* scanNumber(const char* position, knob*& node);
 
-// name -> { letter } { digit }, after blanks
-// Stores the name (possibly empty) as it stands in the text and returns the
-// position after it. A name of nameCapacity characters or more is refused
-// with code 4.
-const char* scanName(const char* position, std::string_view& name);
+// A name after blanks: stores it as it stands in the text and returns the
+// position after it.
+inline const char* scanName(const char* position, std::string_view& name) {
+    while (isBlank(*position))
+        ++position;
+    name = nameAt(position);
+    return position + name.size();
+}
 
 // As above, copying the name into name.
 const char* scanName(char (&name)[nameCapacity], const char* position);
