@@ -29,10 +29,14 @@ namespace {
 constexpr int sharedNumberCount = 256;
 numKnob* sharedNumbers[sharedNumberCount];
 
-knob* sharedNumber(int value) {
-    numKnob*& node = sharedNumbers[value];
-    if (!node) node = new numKnob(value);
-    return node->addRef();
+// The first use of a shared number makes its node.
+numKnob* makeSharedNumber(int value) {
+    return sharedNumbers[value] = new numKnob(value);
+}
+
+[[gnu::always_inline]] inline knob* sharedNumber(int value) {
+    numKnob* node = sharedNumbers[value];
+    return (node ? node : makeSharedNumber(value))->addRef();
 }
 
 knob* numberNode(double value) {
