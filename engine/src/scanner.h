@@ -96,9 +96,9 @@ struct digitRun {
 };
 
 inline digitRun readDigits(const char* position) {
-    std::uint64_t whole = 0;
-    for (;; ++position) {
-        const unsigned digit = static_cast<unsigned char>(*position) - unsigned{'0'};
+    std::uint64_t whole = static_cast<unsigned char>(*position) - std::uint64_t{'0'};
+    for (++position;; ++position) {
+        const std::uint64_t digit = static_cast<unsigned char>(*position) - std::uint64_t{'0'};
         if (digit > 9) break;
         whole = whole * 10 + digit;
     }
