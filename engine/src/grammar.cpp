@@ -26,13 +26,6 @@ class parseLevel {
     parseLevel& operator=(const parseLevel&) = delete;
 };
 
-// sign -> "+" | "-" | "*" | "/" | "^"   (a "-" that opens a level reads as "0 -")
-const char* readSign(const char* position, termLevel& terms) {
-    if (*position == '-' && terms.empty()) terms.addOperand(new numKnob(0.0));
-    terms.addSign(*position);
-    return position + 1;
-}
-
 // group -> "(" expr [")"]   (a name alone in parentheses is marked 'v')
 const char* readGroup(const char* position, termLevel& terms) {
     knob* tree = parseExpr(position, &position);
@@ -88,8 +81,9 @@ const char* parseTerms(const char* position, termLevel& terms) {
             terms.addOperand(name);
             break;
         }
-        case characterClass::sign:
-            position = readSign(position, terms);
+        case characterClass::sign: // sign -> "+" | "-" | "*" | "/" | "^"
+            terms.addSign(*position);
+            ++position;
             break;
         case characterClass::openGroup:
             position = readGroup(position + 1, terms);

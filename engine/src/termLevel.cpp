@@ -44,6 +44,16 @@ errorCode foldingShape::error() {
     return parseErrorAtMount;
 }
 
+void termLevel::addSignOutOfTurn(char sign) {
+    if (read == progress::nothing && sign == '-') {
+        addOperand(new numKnob(0.0));
+        addSign(sign);
+        return;
+    }
+    // Made and let go as every sign's node is.
+    addOutOfTurn(itemClass::operatorSign, new opKnob(nullptr, nullptr, sign));
+}
+
 // An application of a sign: the arguments are let go with the sign.
 void termLevel::applyOutOfTurn() {
     if (read == progress::operatorSign) leaveTurn();

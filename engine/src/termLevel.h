@@ -73,11 +73,10 @@ class termLevel {
         read = progress::operand;
     }
 
-    // Makes the operator node of sign.
+    // Makes the operator node of sign. A "-" that opens the level reads as "0 -".
     void addSign(char sign) {
         if (read != progress::operand) {
-            // Made and let go as every sign's node is.
-            addOutOfTurn(itemClass::operatorSign, new opKnob(nullptr, nullptr, sign));
+            addSignOutOfTurn(sign);
             return;
         }
         const std::int8_t precedence = precedenceByKind[static_cast<unsigned char>(sign)];
@@ -114,6 +113,7 @@ class termLevel {
         sign->setRight(operand);
         operand = sign;
     }
+    void addSignOutOfTurn(char sign);
     void leaveTurn();
     void applyOutOfTurn();
     // Lets node go: only its class counts now.
