@@ -54,7 +54,8 @@ void termLevel::addSignOutOfTurn(char sign) {
     addOutOfTurn(itemClass::operatorSign, new opKnob(nullptr, nullptr, sign));
 }
 
-// An application of a sign: the arguments are let go with the sign.
+// An application of a sign, or of any item of a level that does not
+// alternate: only its class counts, and its holder lets the arguments go.
 void termLevel::applyOutOfTurn() {
     if (read == progress::operatorSign) leaveTurn();
     shape.applyLast();
@@ -69,7 +70,8 @@ knob* termLevel::fold() {
 }
 
 // The items so far alternate, ending as read says; from here on only their
-// classes count.
+// classes count. Beyond its first item, only the parity of their count
+// matters, so one operand, or an operand and a sign, stands for them.
 void termLevel::leaveTurn() {
     if (read == progress::nothing)
         shape.start(0, itemClass::operand);
