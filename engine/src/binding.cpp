@@ -3,6 +3,7 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "nameCopy.h"
 #include "nodeStorage.h"
 
 #include <cstring>
@@ -21,10 +22,13 @@ std::size_t recordSize(const char* name) {
 } // namespace
 
 binding* newBinding(const char* name, knob* value, binding* next) {
+    return newBinding(std::string_view(name), value, next);
+}
+
+binding* newBinding(std::string_view name, knob* value, binding* next) {
     knobRef adopted(value);
-    const std::size_t size = recordSize(name);
-    void* storage = allocateNode(size);
-    std::memcpy(static_cast<char*>(storage) + sizeof(binding), name, size - sizeof(binding));
+    void* storage = allocateNode(sizeof(binding) + name.size() + 1);
+    copyName(static_cast<char*>(storage) + sizeof(binding), name);
     return new (storage) binding{adopted.handOver(), next};
 }
 

@@ -4,6 +4,7 @@
 #ifndef QUORIN_BINDING_H
 #define QUORIN_BINDING_H
 
+#include <string_view>
 #include <utility>
 
 namespace quorin {
@@ -27,6 +28,8 @@ struct binding {
 // A record of a copy of name bound to value, in front of next. Adopts the
 // reference to value, also when it fails for want of memory.
 binding* newBinding(const char* name, knob* value, binding* next);
+// As above, for a name that stands within a longer text.
+binding* newBinding(std::string_view name, knob* value, binding* next);
 
 // The value of the first record named name, lent; none when there is no such record.
 knob* lookup(const binding* list, const char* name);
@@ -44,7 +47,9 @@ class heldList {
     explicit heldList(binding* list = nullptr) : list(list) {}
     heldList(const heldList&) = delete;
     heldList& operator=(const heldList&) = delete;
-    ~heldList() { destroyList(list); }
+    ~heldList() {
+        if (list) destroyList(list);
+    }
 
     binding* get() const { return list; }
     binding* handOver() { return std::exchange(list, nullptr); }

@@ -5,9 +5,10 @@
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
-#include "operators.h"
 #include "scanner.h"
-#include "termStack.h"
+#include "termLevel.h"
+
+#include <string_view>
 
 namespace quorin {
 
@@ -25,28 +26,19 @@ class parseLevel {
     parseLevel& operator=(const parseLevel&) = delete;
 };
 
-// sign -> "+" | "-" | "*" | "/" | "^"   (a "-" that opens a level reads as "0 -")
-const char* readSign(const char* position, termLevel& terms) {
-    if (*position == '-' && terms.empty()) terms.push(new numKnob(0.0));
-    terms.push(new opKnob(nullptr, nullptr, *position), true);
-    return position + 1;
-}
-
 // group -> "(" expr [")"]   (a name alone in parentheses is marked 'v')
 const char* readGroup(const char* position, termLevel& terms) {
     knob* tree = parseExpr(position, &position);
     if (!tree) raiseError(parseError);
     if (tree->kind == nodeKind::name) tree->kind = nodeKind::groupedName;
-    terms.push(tree);
+    terms.addOperand(tree);
     return position;
 }
 
 // application -> item "[" bindings   (applies the item just before it)
 const char* readApplication(const char* position, termLevel& terms) {
     heldList arguments(parseEnv(position, position));
-    termItem& applied = terms.last();
-    applied.node = new callKnob(applied.node, arguments.get());
-    arguments.handOver();
+    terms.applyLast(arguments);
     return position;
 }
 
@@ -68,6 +60,50 @@ const char* closeLevel(const char* position, const termLevel& terms) {
     return position;
 }
 
+// terms -> { blank | number | name | group | sign | application | root environment form }
+//          ( ")" | "," | "]" | END )
+// Reads the items of one level into terms; returns where it stopped.
+const char* parseTerms(const char* position, termLevel& terms) {
+    for (;;) {
+        switch (classOf(*position)) {
+        case characterClass::blank:
+            ++position;
+            break;
+        case characterClass::digit: {
+            knob* number;
+            position = scanNumber(position, number);
+            terms.addOperand(number);
+            break;
+        }
+        case characterClass::letter: {
+            knob* name;
+            position = parseVar(position, name);
+            terms.addOperand(name);
+            break;
+        }
+        case characterClass::sign: // sign -> "+" | "-" | "*" | "/" | "^"
+            terms.addSign(*position);
+            ++position;
+            break;
+        case characterClass::openGroup:
+            position = readGroup(position + 1, terms);
+            break;
+        case characterClass::openList:
+            position = terms.empty() ? readRootEnvironmentForm(position + 1, terms)
+                                     : readApplication(position + 1, terms);
+            break;
+        case characterClass::closeGroup:
+            return closeLevel(position + 1, terms);
+        case characterClass::separator:
+            return closeLevel(position, terms);
+        case characterClass::end:
+            return position;
+        case characterClass::other:
+            raiseError(parseError);
+        }
+    }
+}
+
 } // namespace
 
 // expr -> terms   (one level, folded into a tree)
@@ -83,37 +119,6 @@ knob* parseExpr(const char* position, const char** end) {
     return terms.fold();
 }
 
-// terms -> { blank | number | name | group | sign | application | root environment form }
-//          ( ")" | "," | "]" | END )
-const char* parseTerms(const char* position, termLevel& terms) {
-    for (;;) {
-        const char character = *position;
-        if (character == '\0') return position;
-        if (character == ')') return closeLevel(position + 1, terms);
-        if (character == ',' || character == ']') return closeLevel(position, terms);
-        if (isBlank(character)) {
-            ++position;
-        } else if (character == '(') {
-            position = readGroup(position + 1, terms);
-        } else if (findOperator(character)) {
-            position = readSign(position, terms);
-        } else if (character == '[') {
-            position = terms.empty() ? readRootEnvironmentForm(position + 1, terms)
-                                     : readApplication(position + 1, terms);
-        } else if (isLetter(character)) {
-            knob* name;
-            position = parseVar(position, name);
-            terms.push(name);
-        } else if (isDigit(character)) {
-            knob* number;
-            position = scanNumber(position, number);
-            terms.push(number);
-        } else {
-            raiseError(parseError);
-        }
-    }
-}
-
 // bindings -> "]" | name ["=" expr] { "," name ["=" expr] } "]"
 //   ("[]" binds the reserved name to 0; a name without "=" binds nothing)
 binding* parseEnv(const char* position, const char*& end) {
@@ -122,15 +127,15 @@ binding* parseEnv(const char* position, const char*& end) {
         return newBinding(reservedName, new numKnob(0.0), nullptr);
     }
     heldList list;
-    char name[nameCapacity];
-    position = scanName(name, position);
+    std::string_view name;
+    position = scanName(position, name);
     for (;;) {
         switch (*position) {
         case ' ':
             ++position;
             break;
         case ',':
-            position = scanName(name, position + 1);
+            position = scanName(position + 1, name);
             break;
         case '=': {
             knob* value = parseExpr(position + 1, &position);

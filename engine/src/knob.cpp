@@ -10,11 +10,6 @@ namespace quorin {
 
 namespace {
 
-std::int8_t precedenceOf(char kind) {
-    const operatorFacts* op = findOperator(kind);
-    return static_cast<std::int8_t>(op ? op->precedence : 0);
-}
-
 // Nodes whose last reference went while another teardown was running. The
 // outermost release tears them down one after another, so the stack stays
 // flat even for a chain a million nodes deep.
@@ -58,10 +53,6 @@ void* knob::operator new(std::size_t size) {
 void knob::operator delete(void* storage, std::size_t size) noexcept {
     freeNode(storage, size);
 }
-
-// The count is set here, not by the allocator: stores into storage before the
-// constructor runs are not part of the object and may be discarded.
-knob::knob(char kind) : refCount(1), kind(kind), precedence(precedenceOf(kind)) {}
 
 void tearDown(knob* node) {
     if (holdsNoNodes(*node))

@@ -7,10 +7,12 @@
 #define QUORIN_KNOB_H
 
 #include "errors.h"
+#include "operators.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <string_view>
 
 namespace quorin {
 
@@ -51,7 +53,10 @@ class knob {
     static void* operator new(std::size_t size);
     static void operator delete(void* storage, std::size_t size) noexcept;
 
-    explicit knob(char kind);
+    // The count is set here, not by the allocator: stores into storage before
+    // the constructor runs are not part of the object and may be discarded.
+    explicit knob(char kind)
+        : refCount(1), kind(kind), precedence(precedenceByKind[static_cast<unsigned char>(kind)]) {}
     knob(const knob&) = delete;
     knob& operator=(const knob&) = delete;
     // Teardown: releases what the node holds; release frees the node itself.
@@ -134,11 +139,11 @@ class opKnob final : public knob {
 // block of its own: made as new (name) varKnob(name, lookupMark).
 class varKnob final : public knob {
   public:
-    static void* operator new(std::size_t size, const char* name);
+    static void* operator new(std::size_t size, std::string_view name);
     // Frees the block by the size its name gave it.
     static void operator delete(varKnob* node, std::destroying_delete_t) noexcept;
 
-    varKnob(const char* name, std::int8_t lookupMark) noexcept;
+    varKnob(std::string_view name, std::int8_t lookupMark) noexcept;
 
     evaluation evaluate(const binding* environment) const override;
     knob* reduce(const binding* environment) override;

@@ -80,6 +80,16 @@ inline constexpr auto operatorIndex = [] {
 }();
 } // namespace detail
 
+// The print precedence of a node of each kind: its operator's, or 0 for a
+// kind that is no operator. A table, so that a node's constructor settles it
+// in one load, or at compile time for a kind known there.
+inline constexpr auto precedenceByKind = [] {
+    std::array<std::int8_t, 256> precedence{};
+    for (const operatorFacts& op : operators)
+        precedence[static_cast<unsigned char>(op.sign)] = static_cast<std::int8_t>(op.precedence);
+    return precedence;
+}();
+
 // The facts of the operator whose sign is character; null for any other character.
 inline const operatorFacts* findOperator(char character) {
     const int index = detail::operatorIndex[static_cast<unsigned char>(character)];

@@ -29,43 +29,47 @@ namespace {
 constexpr int sharedNumberCount = 256;
 numKnob* sharedNumbers[sharedNumberCount];
 
+// The first use of a shared number makes its node.
+numKnob* makeSharedNumber(int value) {
+    return sharedNumbers[value] = new numKnob(value);
+}
+
+[[gnu::always_inline]] inline knob* sharedNumber(int value) {
+    numKnob* node = sharedNumbers[value];
+    return (node ? node : makeSharedNumber(value))->addRef();
+}
+
 knob* numberNode(double value) {
     const bool shared = value >= 0 && value < sharedNumberCount && value == static_cast<int>(value);
-    if (!shared) return new numKnob(value);
-    numKnob*& node = sharedNumbers[static_cast<int>(value)];
-    if (!node) node = new numKnob(value);
-    return node->addRef();
+    return shared ? sharedNumber(static_cast<int>(value)) : new numKnob(value);
 }
 
 } // namespace
 
 const char* scanNumber(const char* position, knob*& node) {
-    double value;
-    position = readNumberToken(position, value);
-    node = numberNode(value);
-    return position;
+    const digitRun run = readDigits(position);
+    if (isExactWholeToken(position, run)) {
+        node = run.whole < sharedNumberCount ? sharedNumber(static_cast<int>(run.whole))
+                                             : new numKnob(static_cast<double>(run.whole));
+        return run.end;
+    }
+    const char* end = numberTokenEnd(run.end);
+    node = numberNode(readNumber(position, end));
+    return end;
 }
 
 const char* scanName(char (&name)[nameCapacity], const char* position) {
-    while (isBlank(*position))
-        ++position;
-    const char* start = position;
-    while (isLetter(*position))
-        ++position;
-    while (isDigit(*position))
-        ++position;
-    const auto length = static_cast<std::size_t>(position - start);
-    if (length >= nameCapacity) raiseError(parseError);
-    std::memcpy(name, start, length);
-    name[length] = '\0';
+    std::string_view scanned;
+    position = scanName(position, scanned);
+    std::memcpy(name, scanned.data(), scanned.size());
+    name[scanned.size()] = '\0';
     return position;
 }
 
 const char* parseVar(const char* position, knob*& node) {
-    char name[nameCapacity];
-    position = scanName(name, position);
+    const std::string_view name = nameAt(position);
     node = new (name) varKnob(name, 0);
-    return position;
+    return position + name.size();
 }
 
 } // namespace quorin

@@ -1,6 +1,7 @@
 #include "binding.h"
 #include "errors.h"
 #include "knob.h"
+#include "nameCopy.h"
 #include "nodeStorage.h"
 #include "textWriter.h"
 
@@ -16,8 +17,8 @@ std::size_t blockSize(const char* name) {
 
 } // namespace
 
-void* varKnob::operator new(std::size_t, const char* name) {
-    return allocateNode(blockSize(name));
+void* varKnob::operator new(std::size_t, std::string_view name) {
+    return allocateNode(sizeof(varKnob) + name.size() + 1);
 }
 
 void varKnob::operator delete(varKnob* node, std::destroying_delete_t) noexcept {
@@ -26,9 +27,9 @@ void varKnob::operator delete(varKnob* node, std::destroying_delete_t) noexcept 
     freeNode(node, size);
 }
 
-varKnob::varKnob(const char* name, std::int8_t lookupMark) noexcept
+varKnob::varKnob(std::string_view name, std::int8_t lookupMark) noexcept
     : knob(nodeKind::name), lookupMark(lookupMark) {
-    std::memcpy(reinterpret_cast<char*>(this + 1), name, std::strlen(name) + 1);
+    copyName(reinterpret_cast<char*>(this + 1), name);
 }
 
 knob* varKnob::boundValue(const binding* environment) const {

@@ -101,6 +101,53 @@ TEST_F(grammarTest, brokenLinesFailWithTheirCode) {
         EXPECT_EQ(parseFailure(c.line), c.code) << "for " << c.line;
 }
 
+// A level that does not alternate is read to its end, so an error inside a
+// later group comes first; then a sign standing where an operand belongs
+// beside an operator gives 7, an operand out of place alone 6.
+TEST_F(grammarTest, brokenLevelsFailByWhereTheirItemsStand) {
+    const struct {
+        const char* line;
+        errorCode code;
+    } cases[] = {
+        {"1 2 + + 3", parseErrorAtSubmount},
+        {"1 + + 2 3", parseErrorAtSubmount},
+        {"1 ^ 2 3 - 4", parseErrorAtSubmount},
+        {"1 - [x = 1] - 2", parseErrorAtSubmount},
+        {"1 + f[x = 1] [y = 2] 2", parseErrorAtSubmount},
+        {"1 2 3 + 4", parseErrorAtMount},
+        {"+ 1 2", parseErrorAtMount},
+        {"2 + [x = 1] 3 + 4", parseErrorAtMount},
+        {"(1 2 3) + (4 +", parseErrorAtMount},
+        {"1 2 (3 +", parseErrorAtSubmount},
+        {"f[x = 1 2 3, y = 2 +]", parseErrorAtMount},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseFailure(c.line), c.code) << "for " << c.line;
+}
+
+// Every operator sign read before the line failed is torn down, with its note.
+TEST_F(grammarTest, aBrokenLineTearsDownEverySignItRead) {
+    const struct {
+        const char* line;
+        std::size_t notes;
+    } cases[] = {
+        {"1 + 2 * 3 4 - 5", 3},
+        {"1 + (2 * 3 4) - 5", 2},
+        {"2 + + 3 - (4 ^ 5)", 4},
+        {"1 - [x = 2 * 3] 4", 2},
+    };
+    for (const auto& c : cases) {
+        ::testing::internal::CaptureStdout();
+        EXPECT_NE(parseFailure(c.line), 0) << "for " << c.line;
+        const std::string output = capturedStdout();
+        std::size_t notes = 0;
+        for (auto at = output.find(teardownNote); at != std::string::npos;
+             at = output.find(teardownNote, at + 1))
+            ++notes;
+        EXPECT_EQ(notes, c.notes) << "for " << c.line;
+    }
+}
+
 TEST_F(grammarTest, nestingBeyondTheBoundIsRefused) {
     const std::string deepest = std::string(maxParseDepth - 1, '(') + "1";
     EXPECT_EQ(printed(*parsed(deepest.c_str())), "1");
