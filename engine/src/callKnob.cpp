@@ -36,7 +36,7 @@ callKnob::callKnob(knob* function, binding* arguments)
     : knob(nodeKind::application), function(function), arguments(arguments) {}
 
 callKnob::~callKnob() {
-    release(function);
+    if (function) release(function);
     destroyList(arguments);
 }
 

@@ -122,6 +122,8 @@ class opKnob final : public knob {
     knob* reduceTreeNum(knobRef l, double b) const;
 
   private:
+    friend struct teardownQueue;
+
     knob* reduceWithNumericLeft(double leftValue, const binding* environment);
     knob* reduceWithSymbolicLeft(const binding* environment);
 
@@ -163,10 +165,13 @@ class callKnob final : public knob {
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
-    knob* const function;
-    binding* const arguments;
+    // Fixed from construction to teardown, which takes them apart.
+    knob* function;
+    binding* arguments;
 
   private:
+    friend struct teardownQueue;
+
     knob* resolveFunction() const;
     bool hasEmptyArgumentList() const;
     void printArguments(textWriter& out) const;
