@@ -55,10 +55,7 @@ knob* lookup(const binding* list, const char* name) {
 }
 
 binding* copyList(const binding* list) {
-    heldList copy;
-    for (const binding* record = list; record; record = record->next)
-        copy.append(newBinding(record->name(), record->value->addRef(), nullptr));
-    return copy.handOver();
+    return copyList(list, [](knob& value) { return value.addRef(); });
 }
 
 void destroyList(binding* list) {

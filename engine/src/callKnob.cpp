@@ -20,14 +20,13 @@ class applicationLevel {
     applicationLevel& operator=(const applicationLevel&) = delete;
 };
 
-// Argument values are reduced in the caller's environment before the application.
-void reduceArguments(binding* copy, const binding* environment) {
-    for (binding* record = copy; record; record = record->next) {
+// The working copy of an application's arguments: their values reduced in
+// the caller's environment, one record after the other.
+binding* reducedCopy(const binding* arguments, const binding* environment) {
+    return copyList(arguments, [environment](knob& value) {
         chargeWork(argumentCost);
-        knob* reduced = record->value->reduce(environment);
-        release(record->value);
-        record->value = reduced;
-    }
+        return value.reduce(environment);
+    });
 }
 
 } // namespace
@@ -44,17 +43,15 @@ callKnob::~callKnob() {
 // is, a name in parentheses included.
 knob* callKnob::resolveFunction() const {
     if (function->kind != nodeKind::name) return function;
-    knob* resolved = function->reduce(rootEnvironment);
-    release(resolved); // the root binding, or this node, keeps it alive
-    return resolved;
+    knob* bound = static_cast<const varKnob&>(*function).boundValue(rootEnvironment);
+    return bound ? bound : function;
 }
 
 evaluation callKnob::evaluate(const binding* environment) const {
     return visitTree(applicationVisit, [&] {
-        heldList copy(copyList(arguments));
         applicationLevel level;
         if (currentLine.nestDepth > maxNestedApplications) return failureOf(nestOverflow);
-        reduceArguments(copy.get(), environment);
+        const heldList copy(reducedCopy(arguments, environment));
         return resolveFunction()->evaluate(copy.get());
     });
 }
@@ -62,8 +59,7 @@ evaluation callKnob::evaluate(const binding* environment) const {
 // At the nesting limit the application stays in the tree, unapplied.
 knob* callKnob::reduce(const binding* environment) {
     return visitTree(applicationVisit, [&] {
-        heldList copy(copyList(arguments));
-        reduceArguments(copy.get(), environment);
+        const heldList copy(reducedCopy(arguments, environment));
         knob* applied = resolveFunction();
         applicationLevel level;
         return currentLine.nestDepth < maxNestedApplications ? applied->reduce(copy.get())

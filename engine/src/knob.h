@@ -148,10 +148,11 @@ class varKnob final : public knob {
 
     const char* name() const { return reinterpret_cast<const char*>(this + 1); }
 
-    const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
-
-  private:
+    // The value environment binds the name to, lent; none when it binds none
+    // or the name is never looked up.
     knob* boundValue(const binding* environment) const;
+
+    const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
 };
 
 // An application of a tree to a binding list (nodeKind::application).
