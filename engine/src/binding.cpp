@@ -3,9 +3,9 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
+#include "nameText.h"
 #include "nodeStorage.h"
 
-#include <cstring>
 #include <new>
 
 namespace quorin {
@@ -15,7 +15,7 @@ namespace {
 // Records come from the nodes' kept blocks: every application copies its
 // argument list.
 std::size_t recordSize(const char* name) {
-    return sizeof(binding) + std::strlen(name) + 1;
+    return sizeof(binding) + nameSize(name);
 }
 
 } // namespace
@@ -24,7 +24,7 @@ binding* newBinding(const char* name, knob* value, binding* next) {
     knobRef adopted(value);
     const std::size_t size = recordSize(name);
     void* storage = allocateNode(size);
-    std::memcpy(static_cast<char*>(storage) + sizeof(binding), name, size - sizeof(binding));
+    copyName(static_cast<char*>(storage) + sizeof(binding), name);
     return new (storage) binding{adopted.handOver(), next};
 }
 

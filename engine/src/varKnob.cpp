@@ -1,17 +1,16 @@
 #include "binding.h"
 #include "errors.h"
 #include "knob.h"
+#include "nameText.h"
 #include "nodeStorage.h"
 #include "textWriter.h"
-
-#include <cstring>
 
 namespace quorin {
 
 namespace {
 
 std::size_t blockSize(const char* name) {
-    return sizeof(varKnob) + std::strlen(name) + 1;
+    return sizeof(varKnob) + nameSize(name);
 }
 
 } // namespace
@@ -28,7 +27,7 @@ void varKnob::operator delete(varKnob* node, std::destroying_delete_t) noexcept 
 
 varKnob::varKnob(const char* name, std::int8_t lookupMark) noexcept
     : knob(nodeKind::name), lookupMark(lookupMark) {
-    std::memcpy(reinterpret_cast<char*>(this + 1), name, std::strlen(name) + 1);
+    copyName(reinterpret_cast<char*>(this + 1), name);
 }
 
 knob* varKnob::boundValue(const binding* environment) const {
