@@ -28,32 +28,6 @@ binding* newBinding(const char* name, knob* value, binding* next) {
     return new (storage) binding{adopted.handOver(), next};
 }
 
-namespace {
-
-// Names are a few characters and most differ in the first: compared here, a
-// mismatch costs a few instructions instead of a library call.
-bool sameName(const char* recordName, const char* name) {
-    while (*recordName == *name) {
-        if (*name == '\0') return true;
-        ++recordName;
-        ++name;
-    }
-    return false;
-}
-
-} // namespace
-
-knob* lookup(const binding* list, const char* name) {
-    std::int64_t compared = 0;
-    const binding* record = list;
-    for (; record; record = record->next) {
-        ++compared;
-        if (sameName(record->name(), name)) break;
-    }
-    chargeWork(compared * lookupStepCost);
-    return record ? record->value : nullptr;
-}
-
 binding* copyList(const binding* list) {
     return copyList(list, [](knob& value) { return value.addRef(); });
 }
