@@ -17,7 +17,7 @@ std::int8_t precedenceOf(char kind) {
 
 // Numbers, names and built-ins hold no nodes: tearing one down never
 // recurses. Their classes are final, so each delete is a direct call.
-void deleteLeaf(knob* node) {
+[[gnu::always_inline]] inline void deleteLeaf(knob* node) {
     switch (node->kind) {
     case nodeKind::number:
         delete static_cast<numKnob*>(node);
