@@ -194,6 +194,14 @@ class builtinKnob final : public knob {
     const std::int32_t functionIndex;
 };
 
+// operand.evaluate(environment), with a number's value read in line: the
+// operand met most, and its value is the same under every environment.
+inline evaluation evaluateOperand(const knob& operand, const binding* environment) {
+    if (operand.kind == nodeKind::number)
+        return valueOf(static_cast<const numKnob&>(operand).value);
+    return operand.evaluate(environment);
+}
+
 } // namespace quorin
 
 #endif

@@ -42,7 +42,7 @@ evaluation opKnob::evaluate(const binding* environment) const {
         // The right operand is not looked at: even a name bound nowhere gives 0.
         const operatorFacts& op = *findOperator(kind);
         if (leftValue.value == 0.0 && op.leftZero == zeroRule::givesZero) return valueOf(0.0);
-        const evaluation rightValue = right->evaluate(environment);
+        const evaluation rightValue = evaluateOperand(*right, environment);
         if (rightValue.failed()) return rightValue;
         // Both operands gave values: twice the work of a visit that stops at
         // a failing left operand, the common one in reduction's trials.

@@ -182,19 +182,19 @@ knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment
     if (leftValue == 0.0) {
         if (op.leftZero == zeroRule::givesZero) return makeNumber(0.0);
         if (op.leftZero == zeroRule::givesOther) {
-            const evaluation rightValue = right->evaluate(environment);
+            const evaluation rightValue = evaluateOperand(*right, environment);
             if (!rightValue.failed()) return makeNumber(rightValue.value);
             return right->reduce(environment);
         }
     }
-    const evaluation rightValue = right->evaluate(environment);
+    const evaluation rightValue = evaluateOperand(*right, environment);
     if (!rightValue.failed()) return makeNumber(op.combine(leftValue, rightValue.value));
     return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
 }
 
 knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     knobRef reducedLeft(left->reduce(environment));
-    const evaluation rightValue = right->evaluate(environment);
+    const evaluation rightValue = evaluateOperand(*right, environment);
     if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
     if (rightValue.value == 0.0) {
