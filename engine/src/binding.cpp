@@ -29,7 +29,10 @@ binding* newBinding(const char* name, knob* value, binding* next) {
 }
 
 binding* copyList(const binding* list) {
-    return copyList(list, [](knob& value) { return value.addRef(); });
+    heldList copy;
+    for (const binding* record = list; record; record = record->next)
+        copy.append(newBinding(record->name(), record->value->addRef(), nullptr));
+    return copy.handOver();
 }
 
 void destroyList(binding* list) {

@@ -89,16 +89,6 @@ class heldList {
     binding** tail = &list;
 };
 
-// New records with the same names in the same order, each holding the new
-// reference that valueFor makes of the first list's value, one record after
-// the other.
-template <typename ValueFor> binding* copyList(const binding* list, ValueFor&& valueFor) {
-    heldList copy;
-    for (const binding* record = list; record; record = record->next)
-        copy.append(newBinding(record->name(), valueFor(*record->value), nullptr));
-    return copy.handOver();
-}
-
 } // namespace quorin
 
 #endif

@@ -2,6 +2,7 @@
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
+#include "knobRef.h"
 #include "lineBudget.h"
 #include "textWriter.h"
 
@@ -20,14 +21,35 @@ class applicationLevel {
     applicationLevel& operator=(const applicationLevel&) = delete;
 };
 
-// The working copy of an application's arguments: their values reduced in
-// the caller's environment, one record after the other.
-binding* reducedCopy(const binding* arguments, const binding* environment) {
-    return copyList(arguments, [environment](knob& value) {
-        chargeWork(argumentCost);
-        return value.reduce(environment);
-    });
-}
+// What an applied tree sees: the arguments, their values reduced in the
+// caller's environment, one record after the other. Where every value
+// reduces to itself, as a number does, the arguments themselves serve;
+// else a working copy holds the reduced values, made from the first that
+// changed.
+class appliedArguments {
+  public:
+    appliedArguments(const binding* arguments, const binding* environment) : arguments(arguments) {
+        for (const binding* record = arguments; record; record = record->next) {
+            chargeWork(argumentCost);
+            knobRef reduced(record->value->reduce(environment));
+            if (!copy.get() && reduced.get() == record->value) continue;
+            if (!copy.get()) copyUpTo(record);
+            copy.append(newBinding(record->name(), reduced.handOver(), nullptr));
+        }
+    }
+
+    const binding* get() const { return copy.get() ? copy.get() : arguments; }
+
+  private:
+    // The records before end, whose values reduced to themselves.
+    void copyUpTo(const binding* end) {
+        for (const binding* record = arguments; record != end; record = record->next)
+            copy.append(newBinding(record->name(), record->value->addRef(), nullptr));
+    }
+
+    const binding* const arguments;
+    heldList copy;
+};
 
 } // namespace
 
@@ -51,18 +73,18 @@ evaluation callKnob::evaluate(const binding* environment) const {
     return visitTree(applicationVisit, [&] {
         applicationLevel level;
         if (currentLine.nestDepth > maxNestedApplications) return failureOf(nestOverflow);
-        const heldList copy(reducedCopy(arguments, environment));
-        return resolveFunction()->evaluate(copy.get());
+        const appliedArguments applied(arguments, environment);
+        return resolveFunction()->evaluate(applied.get());
     });
 }
 
 // At the nesting limit the application stays in the tree, unapplied.
 knob* callKnob::reduce(const binding* environment) {
     return visitTree(applicationVisit, [&] {
-        const heldList copy(reducedCopy(arguments, environment));
-        knob* applied = resolveFunction();
+        const appliedArguments applied(arguments, environment);
+        knob* tree = resolveFunction();
         applicationLevel level;
-        return currentLine.nestDepth < maxNestedApplications ? applied->reduce(copy.get())
+        return currentLine.nestDepth < maxNestedApplications ? tree->reduce(applied.get())
                                                              : addRef();
     });
 }
