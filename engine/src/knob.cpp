@@ -4,6 +4,7 @@
 #include "nodeStorage.h"
 #include "operators.h"
 
+#include <array>
 #include <new>
 
 namespace quorin {
@@ -32,8 +33,18 @@ std::int8_t precedenceOf(char kind) {
     }
 }
 
+// Operators and applications, by kind: one look-up where every node torn
+// down is asked.
+constexpr auto nodeHolders = [] {
+    std::array<bool, 256> holders{};
+    for (const operatorFacts& op : operators)
+        holders[static_cast<unsigned char>(op.sign)] = true;
+    holders[static_cast<unsigned char>(nodeKind::application)] = true;
+    return holders;
+}();
+
 bool holdsNodes(const knob& node) {
-    return node.kind == nodeKind::application || findOperator(node.kind);
+    return nodeHolders[static_cast<unsigned char>(node.kind)];
 }
 
 } // namespace
