@@ -11,9 +11,17 @@ namespace quorin {
 
 namespace {
 
+// Every node's precedence, by kind (0 for all but the operators): one
+// look-up for every node made.
+constexpr auto precedences = [] {
+    std::array<std::int8_t, 256> byKind{};
+    for (const operatorFacts& op : operators)
+        byKind[static_cast<unsigned char>(op.sign)] = static_cast<std::int8_t>(op.precedence);
+    return byKind;
+}();
+
 std::int8_t precedenceOf(char kind) {
-    const operatorFacts* op = findOperator(kind);
-    return static_cast<std::int8_t>(op ? op->precedence : 0);
+    return precedences[static_cast<unsigned char>(kind)];
 }
 
 // Numbers, names and built-ins hold no nodes: tearing one down never
