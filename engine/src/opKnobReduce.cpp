@@ -207,7 +207,7 @@ knob* opKnob::reduce(const binding* environment) {
 }
 
 knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment) {
-    const operatorFacts& op = *findOperator(kind);
+    const operatorFacts& op = factsOf(kind);
     if (leftValue == 0.0) {
         if (op.leftZero == zeroRule::givesZero) return makeNumber(0.0);
         if (op.leftZero == zeroRule::givesOther) {
@@ -227,7 +227,7 @@ knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
     if (rightValue.value == 0.0) {
-        switch (findOperator(kind)->rightZero) {
+        switch (factsOf(kind).rightZero) {
         case zeroRule::givesZero:
             return makeNumber(0.0);
         case zeroRule::givesOne:
