@@ -3,10 +3,9 @@
 #include "knob.h"
 #include "knobRef.h"
 #include "lineBudget.h"
-#include "nameCopy.h"
+#include "nameText.h"
 #include "nodeStorage.h"
 
-#include <cstring>
 #include <new>
 
 namespace quorin {
@@ -16,13 +15,13 @@ namespace {
 // Records come from the nodes' kept blocks: every application copies its
 // argument list.
 std::size_t recordSize(const char* name) {
-    return sizeof(binding) + std::strlen(name) + 1;
+    return sizeof(binding) + nameSize(name);
 }
 
 } // namespace
 
 binding* newBinding(const char* name, knob* value, binding* next) {
-    return newBinding(std::string_view(name), value, next);
+    return newBinding(std::string_view(name, nameSize(name) - 1), value, next);
 }
 
 binding* newBinding(std::string_view name, knob* value, binding* next) {
@@ -30,17 +29,6 @@ binding* newBinding(std::string_view name, knob* value, binding* next) {
     void* storage = allocateNode(sizeof(binding) + name.size() + 1);
     copyName(static_cast<char*>(storage) + sizeof(binding), name);
     return new (storage) binding{adopted.handOver(), next};
-}
-
-knob* lookup(const binding* list, const char* name) {
-    std::int64_t compared = 0;
-    const binding* record = list;
-    for (; record; record = record->next) {
-        ++compared;
-        if (std::strcmp(record->name(), name) == 0) break;
-    }
-    chargeWork(compared * lookupStepCost);
-    return record ? record->value : nullptr;
 }
 
 binding* copyList(const binding* list) {

@@ -4,6 +4,9 @@
 #ifndef QUORIN_BINDING_H
 #define QUORIN_BINDING_H
 
+#include "lineBudget.h"
+
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -31,8 +34,33 @@ binding* newBinding(const char* name, knob* value, binding* next);
 // As above, for a name that stands within a longer text.
 binding* newBinding(std::string_view name, knob* value, binding* next);
 
-// The value of the first record named name, lent; none when there is no such record.
-knob* lookup(const binding* list, const char* name);
+namespace detail {
+
+// Names are a few characters and most differ in the first: compared here, a
+// mismatch costs a few instructions instead of a library call.
+inline bool sameName(const char* recordName, const char* name) {
+    while (*recordName == *name) {
+        if (*name == '\0') return true;
+        ++recordName;
+        ++name;
+    }
+    return false;
+}
+
+} // namespace detail
+
+// The value of the first record named name, lent; none when there is no such
+// record. In line: every name of an applied tree is looked up.
+inline knob* lookup(const binding* list, const char* name) {
+    std::int64_t compared = 0;
+    const binding* record = list;
+    for (; record; record = record->next) {
+        ++compared;
+        if (detail::sameName(record->name(), name)) break;
+    }
+    chargeWork(compared * lookupStepCost);
+    return record ? record->value : nullptr;
+}
 
 // New records with the same names and values in the same order; the values
 // gain a reference each.
@@ -47,9 +75,7 @@ class heldList {
     explicit heldList(binding* list = nullptr) : list(list) {}
     heldList(const heldList&) = delete;
     heldList& operator=(const heldList&) = delete;
-    ~heldList() {
-        if (list) destroyList(list);
-    }
+    ~heldList() { destroyList(list); }
 
     binding* get() const { return list; }
     binding* handOver() { return std::exchange(list, nullptr); }

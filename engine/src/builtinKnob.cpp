@@ -54,7 +54,7 @@ builtinKnob::builtinKnob(std::int32_t functionIndex)
 evaluation builtinKnob::evaluate(const binding* environment) const {
     const knob* argument = environment ? lookup(environment, argumentName) : nullptr;
     if (!argument) return failureOf(argumentLoss);
-    const evaluation value = argument->evaluate(nullptr);
+    const evaluation value = evaluateOperand(*argument, nullptr);
     if (value.failed()) return value;
     const builtinFunction* function = functionAt(functionIndex);
     return valueOf(function ? function->compute(value.value) : 0.0);

@@ -2,6 +2,7 @@
 #include "engineState.h"
 #include "errors.h"
 #include "knob.h"
+#include "knobRef.h"
 #include "lineBudget.h"
 #include "textWriter.h"
 
@@ -20,15 +21,35 @@ class applicationLevel {
     applicationLevel& operator=(const applicationLevel&) = delete;
 };
 
-// Argument values are reduced in the caller's environment before the application.
-void reduceArguments(binding* copy, const binding* environment) {
-    for (binding* record = copy; record; record = record->next) {
-        chargeWork(argumentCost);
-        knob* reduced = record->value->reduce(environment);
-        release(record->value);
-        record->value = reduced;
+// What an applied tree sees: the arguments, their values reduced in the
+// caller's environment, one record after the other. Where every value
+// reduces to itself, as a number does, the arguments themselves serve;
+// else a working copy holds the reduced values, made from the first that
+// changed.
+class appliedArguments {
+  public:
+    appliedArguments(const binding* arguments, const binding* environment) : arguments(arguments) {
+        for (const binding* record = arguments; record; record = record->next) {
+            chargeWork(argumentCost);
+            knobRef reduced(record->value->reduce(environment));
+            if (!copy.get() && reduced.get() == record->value) continue;
+            if (!copy.get()) copyUpTo(record);
+            copy.append(newBinding(record->name(), reduced.handOver(), nullptr));
+        }
     }
-}
+
+    const binding* get() const { return copy.get() ? copy.get() : arguments; }
+
+  private:
+    // The records before end, whose values reduced to themselves.
+    void copyUpTo(const binding* end) {
+        for (const binding* record = arguments; record != end; record = record->next)
+            copy.append(newBinding(record->name(), record->value->addRef(), nullptr));
+    }
+
+    const binding* const arguments;
+    heldList copy;
+};
 
 } // namespace
 
@@ -36,7 +57,7 @@ callKnob::callKnob(knob* function, binding* arguments)
     : knob(nodeKind::application), function(function), arguments(arguments) {}
 
 callKnob::~callKnob() {
-    release(function);
+    if (function) release(function);
     destroyList(arguments);
 }
 
@@ -44,29 +65,26 @@ callKnob::~callKnob() {
 // is, a name in parentheses included.
 knob* callKnob::resolveFunction() const {
     if (function->kind != nodeKind::name) return function;
-    knob* resolved = function->reduce(rootEnvironment);
-    release(resolved); // the root binding, or this node, keeps it alive
-    return resolved;
+    knob* bound = static_cast<const varKnob&>(*function).boundValue(rootEnvironment);
+    return bound ? bound : function;
 }
 
 evaluation callKnob::evaluate(const binding* environment) const {
     return visitTree(applicationVisit, [&] {
-        heldList copy(copyList(arguments));
         applicationLevel level;
         if (currentLine.nestDepth > maxNestedApplications) return failureOf(nestOverflow);
-        reduceArguments(copy.get(), environment);
-        return resolveFunction()->evaluate(copy.get());
+        const appliedArguments applied(arguments, environment);
+        return resolveFunction()->evaluate(applied.get());
     });
 }
 
 // At the nesting limit the application stays in the tree, unapplied.
 knob* callKnob::reduce(const binding* environment) {
     return visitTree(applicationVisit, [&] {
-        heldList copy(copyList(arguments));
-        reduceArguments(copy.get(), environment);
-        knob* applied = resolveFunction();
+        const appliedArguments applied(arguments, environment);
+        knob* tree = resolveFunction();
         applicationLevel level;
-        return currentLine.nestDepth < maxNestedApplications ? applied->reduce(copy.get())
+        return currentLine.nestDepth < maxNestedApplications ? tree->reduce(applied.get())
                                                              : addRef();
     });
 }

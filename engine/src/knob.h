@@ -127,6 +127,8 @@ class opKnob final : public knob {
     knob* reduceTreeNum(knobRef l, double b) const;
 
   private:
+    friend struct teardownQueue;
+
     knob* reduceWithNumericLeft(double leftValue, const binding* environment);
     knob* reduceWithSymbolicLeft(const binding* environment);
 
@@ -151,10 +153,11 @@ class varKnob final : public knob {
 
     const char* name() const { return reinterpret_cast<const char*>(this + 1); }
 
-    const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
-
-  private:
+    // The value environment binds the name to, lent; none when it binds none
+    // or the name is never looked up.
     knob* boundValue(const binding* environment) const;
+
+    const std::int8_t lookupMark; // 1: never looked up; beside kind, in the base's padding
 };
 
 // An application of a tree to a binding list (nodeKind::application).
@@ -168,10 +171,13 @@ class callKnob final : public knob {
     knob* reduce(const binding* environment) override;
     int print(textWriter& out) const override;
 
-    knob* const function;
-    binding* const arguments;
+    // Fixed from construction to teardown, which takes them apart.
+    knob* function;
+    binding* arguments;
 
   private:
+    friend struct teardownQueue;
+
     knob* resolveFunction() const;
     bool hasEmptyArgumentList() const;
     void printArguments(textWriter& out) const;
@@ -192,6 +198,14 @@ class builtinKnob final : public knob {
 
     const std::int32_t functionIndex;
 };
+
+// operand.evaluate(environment), with a number's value read in line: the
+// operand met most, and its value is the same under every environment.
+inline evaluation evaluateOperand(const knob& operand, const binding* environment) {
+    if (operand.kind == nodeKind::number)
+        return valueOf(static_cast<const numKnob&>(operand).value);
+    return operand.evaluate(environment);
+}
 
 } // namespace quorin
 

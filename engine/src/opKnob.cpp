@@ -40,9 +40,9 @@ evaluation opKnob::evaluate(const binding* environment) const {
         const evaluation leftValue = left->evaluate(environment);
         if (leftValue.failed()) return leftValue;
         // The right operand is not looked at: even a name bound nowhere gives 0.
-        const operatorFacts& op = *findOperator(kind);
+        const operatorFacts& op = factsOf(kind);
         if (leftValue.value == 0.0 && op.leftZero == zeroRule::givesZero) return valueOf(0.0);
-        const evaluation rightValue = right->evaluate(environment);
+        const evaluation rightValue = evaluateOperand(*right, environment);
         if (rightValue.failed()) return rightValue;
         // Both operands gave values: twice the work of a visit that stops at
         // a failing left operand, the common one in reduction's trials.

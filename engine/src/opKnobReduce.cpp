@@ -6,7 +6,9 @@
 #include "operators.h"
 #include "portableMath.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <span>
 
@@ -78,13 +80,40 @@ constexpr foldingRule numberRightOfInnerLeft[] = {
     {'^', '^', [](double b, double c) { return b * c; }, '^', true},
 };
 
-using foldingTable = std::span<const foldingRule>;
+constexpr std::size_t operatorCount = std::size(operators);
 
-const foldingRule* findRule(foldingTable table, char inner, char outer) {
-    for (const foldingRule& rule : table)
-        if (rule.inner == inner && rule.outer == outer) return &rule;
-    return nullptr;
-}
+// A table of rules with the place of each (inner, outer) pair's rule, found
+// by two look-ups instead of a search: most pairs have none.
+class foldingTable {
+  public:
+    constexpr explicit foldingTable(std::span<const foldingRule> rules) : rules(rules) {
+        for (auto& row : places)
+            row.fill(-1);
+        for (std::size_t place = rules.size(); place-- > 0;) // the first rule of a pair wins
+            places[indexOf(rules[place].inner)][indexOf(rules[place].outer)] =
+                static_cast<std::int8_t>(place);
+    }
+
+    // The rule for the operator inner under the operator outer; none when no
+    // rule folds them.
+    const foldingRule* find(char inner, char outer) const {
+        const int place = places[indexOf(inner)][indexOf(outer)];
+        return place < 0 ? nullptr : &rules[static_cast<std::size_t>(place)];
+    }
+
+  private:
+    static constexpr std::size_t indexOf(char sign) {
+        return static_cast<std::size_t>(detail::operatorIndex[static_cast<unsigned char>(sign)]);
+    }
+
+    std::span<const foldingRule> rules;
+    std::array<std::array<std::int8_t, operatorCount>, operatorCount> places{};
+};
+
+constexpr foldingTable numberLeftOfInnerRightRules{numberLeftOfInnerRight};
+constexpr foldingTable numberRightOfInnerRightRules{numberRightOfInnerRight};
+constexpr foldingTable numberLeftOfInnerLeftRules{numberLeftOfInnerLeft};
+constexpr foldingTable numberRightOfInnerLeftRules{numberRightOfInnerLeft};
 
 bool isNumber(const knob& node) {
     return node.kind == nodeKind::number;
@@ -133,9 +162,9 @@ knob* opKnob::reduceNumTree(double a, knobRef r) const {
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
             const double b = numberValue(numberOnLeft ? *inner.getLeft() : *inner.getRight());
-            const foldingTable table = numberOnLeft ? foldingTable(numberLeftOfInnerRight)
-                                                    : foldingTable(numberRightOfInnerRight);
-            const foldingRule* rule = findRule(table, inner.kind, kind);
+            const foldingTable& table =
+                numberOnLeft ? numberLeftOfInnerRightRules : numberRightOfInnerRightRules;
+            const foldingRule* rule = table.find(inner.kind, kind);
             if (rule) {
                 knobRef x = keptOperand(inner, numberOnLeft);
                 r = knobRef();
@@ -153,9 +182,9 @@ knob* opKnob::reduceTreeNum(knobRef l, double b) const {
         const bool numberOnLeft = isNumber(*inner.getLeft());
         if (numberOnLeft || isNumber(*inner.getRight())) {
             const double c = numberValue(numberOnLeft ? *inner.getLeft() : *inner.getRight());
-            const foldingTable table = numberOnLeft ? foldingTable(numberLeftOfInnerLeft)
-                                                    : foldingTable(numberRightOfInnerLeft);
-            const foldingRule* rule = findRule(table, inner.kind, kind);
+            const foldingTable& table =
+                numberOnLeft ? numberLeftOfInnerLeftRules : numberRightOfInnerLeftRules;
+            const foldingRule* rule = table.find(inner.kind, kind);
             if (rule) {
                 knobRef x = keptOperand(inner, numberOnLeft);
                 l = knobRef();
@@ -178,27 +207,27 @@ knob* opKnob::reduce(const binding* environment) {
 }
 
 knob* opKnob::reduceWithNumericLeft(double leftValue, const binding* environment) {
-    const operatorFacts& op = *findOperator(kind);
+    const operatorFacts& op = factsOf(kind);
     if (leftValue == 0.0) {
         if (op.leftZero == zeroRule::givesZero) return makeNumber(0.0);
         if (op.leftZero == zeroRule::givesOther) {
-            const evaluation rightValue = right->evaluate(environment);
+            const evaluation rightValue = evaluateOperand(*right, environment);
             if (!rightValue.failed()) return makeNumber(rightValue.value);
             return right->reduce(environment);
         }
     }
-    const evaluation rightValue = right->evaluate(environment);
+    const evaluation rightValue = evaluateOperand(*right, environment);
     if (!rightValue.failed()) return makeNumber(op.combine(leftValue, rightValue.value));
     return reduceNumTree(leftValue, knobRef(right->reduce(environment)));
 }
 
 knob* opKnob::reduceWithSymbolicLeft(const binding* environment) {
     knobRef reducedLeft(left->reduce(environment));
-    const evaluation rightValue = right->evaluate(environment);
+    const evaluation rightValue = evaluateOperand(*right, environment);
     if (rightValue.failed())
         return makeOperator(std::move(reducedLeft), knobRef(right->reduce(environment)), kind);
     if (rightValue.value == 0.0) {
-        switch (findOperator(kind)->rightZero) {
+        switch (factsOf(kind).rightZero) {
         case zeroRule::givesZero:
             return makeNumber(0.0);
         case zeroRule::givesOne:

@@ -96,6 +96,11 @@ inline const operatorFacts* findOperator(char character) {
     return index < 0 ? nullptr : &operators[index];
 }
 
+// The facts of sign, which must be an operator's: no test for any other.
+inline const operatorFacts& factsOf(char sign) {
+    return operators[detail::operatorIndex[static_cast<unsigned char>(sign)]];
+}
+
 // What an operator node over two values evaluates to: the zero short cut,
 // then the arithmetic.
 inline double evaluated(const operatorFacts& op, double left, double right) {

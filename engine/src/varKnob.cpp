@@ -1,18 +1,16 @@
 #include "binding.h"
 #include "errors.h"
 #include "knob.h"
-#include "nameCopy.h"
+#include "nameText.h"
 #include "nodeStorage.h"
 #include "textWriter.h"
-
-#include <cstring>
 
 namespace quorin {
 
 namespace {
 
 std::size_t blockSize(const char* name) {
-    return sizeof(varKnob) + std::strlen(name) + 1;
+    return sizeof(varKnob) + nameSize(name);
 }
 
 } // namespace
@@ -38,8 +36,13 @@ knob* varKnob::boundValue(const binding* environment) const {
 }
 
 // A found value is evaluated without any environment: it must stand on its own.
+// Most are numbers, whose value is read here.
 evaluation varKnob::evaluate(const binding* environment) const {
-    if (const knob* value = boundValue(environment)) return value->evaluate(nullptr);
+    if (const knob* value = boundValue(environment)) {
+        if (value->kind == nodeKind::number)
+            return valueOf(static_cast<const numKnob*>(value)->value);
+        return value->evaluate(nullptr);
+    }
     reportError(undefinedVariable, name());
     return failureOf(undefinedVariable);
 }

@@ -21,6 +21,19 @@ TEST_F(applicationTest, namedFunctionIsAppliedToItsArgumentsOnly) {
     EXPECT_EQ(reducedText("g[z = 3]"), "9");
 }
 
+// Arguments that reduce to themselves and arguments that change, in every
+// place of the list; the call node's own arguments stay as written.
+TEST_F(applicationTest, argumentsAreReducedInTheCallersEnvironment) {
+    define("[f = a*x+b, g = f[a = 2, x = y, b = 1]]");
+    for (const char* line :
+         {"f[a = 2, x = 3, b = 1]", "f[a = (c)[c = 2], x = 3, b = 1]",
+          "f[a = 2, x = (y)[y = 3], b = 1]", "f[a = 2, x = 3, b = (y)[y = 1]]", "g[y = 3]"})
+        EXPECT_EQ(reducedText(line), "7") << line;
+    const knobRef call = parsed("f[a = 2, x = z, b = 1]");
+    EXPECT_EQ(printed(*knobRef(call->reduce(nullptr))), "(2)*(z)+1");
+    EXPECT_EQ(printed(*call), "f[a = 2 ,x = z ,b = 1]");
+}
+
 TEST_F(applicationTest, selfApplicationStopsAtTheNestingLimit) {
     define("[f = f[x = x]]");
     EXPECT_EQ(reducedText("f[x = 1]"), "f[x = x]");

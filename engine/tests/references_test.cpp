@@ -49,6 +49,23 @@ TEST_F(referencesTest, releasingAChainAMillionDeepUsesNoDeepRecursion) {
     EXPECT_EQ(argument->refCount, 1);
 }
 
+// Each level an application whose argument value is a sum whose right operand
+// is the level below: the way down runs through operands and argument lists
+// alike, and one leaf is shared by every level.
+TEST_F(referencesTest, releasingAMixedChainTearsDownEachOperatorOnce) {
+    const knobRef shared(new numKnob(1));
+    constexpr int depth = 100000;
+    knob* chain = shared->addRef();
+    for (int level = 0; level < depth; ++level) {
+        knob* sum = new opKnob(shared->addRef(), chain, '+');
+        chain = new callKnob(shared->addRef(), newBinding("x", sum, nullptr));
+    }
+    ::testing::internal::CaptureStdout();
+    release(chain);
+    EXPECT_EQ(teardownNotes(capturedStdout()), depth);
+    EXPECT_EQ(shared->refCount, 1);
+}
+
 TEST_F(referencesTest, lookupFindsTheFirstExactMatch) {
     heldList list(
         newBinding("a", new numKnob(1),

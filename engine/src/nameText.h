@@ -1,8 +1,9 @@
-// Names are copied behind the records that hold them (name nodes, binding
-// records). They are a few characters long as a rule: such a name is copied
-// by a few moves instead of a library call.
-#ifndef QUORIN_NAME_COPY_H
-#define QUORIN_NAME_COPY_H
+// Measuring and copying names, which are a few characters long: in line, a
+// short name costs a few instructions where a library call costs tens.
+#ifndef QUORIN_NAME_TEXT_H
+#define QUORIN_NAME_TEXT_H
+
+#include "engineLimits.h"
 
 #include <cstddef>
 #include <cstring>
@@ -10,7 +11,18 @@
 
 namespace quorin {
 
-// Copies name to storage, NUL-terminated.
+// The bytes of name, its NUL included. The loop is bounded by the longest
+// name the scanner takes, which keeps the compiler from making it a strlen
+// call; a longer name is measured by that call.
+inline std::size_t nameSize(const char* name) {
+    for (std::size_t size = 2; size <= nameCapacity; size += 2) {
+        if (name[size - 2] == '\0') return size - 1;
+        if (name[size - 1] == '\0') return size;
+    }
+    return std::strlen(name) + 1;
+}
+
+// Copies name to storage, NUL-terminated: a few moves for a short name.
 inline void copyName(char* storage, std::string_view name) {
     const std::size_t length = name.size();
     const char* text = name.data();
