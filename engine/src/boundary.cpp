@@ -13,6 +13,7 @@
 #include "plainArithmetic.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 #include <cstring>
 #include <new>
@@ -37,12 +38,13 @@ void writeMessage(char* error, const char* message) {
 std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
     textWriter out(text, sizeof text);
     out.write(answerOpening);
-    value.print(out);
+    printTree(value, out);
     out.put(']');
     if (out.full()) {
         out.cutTo(cutAnswerLength);
         out.write("...]");
     }
+    out.terminate();
     return out.length();
 }
 

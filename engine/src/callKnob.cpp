@@ -4,6 +4,7 @@
 #include "knob.h"
 #include "lineBudget.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 #include <cstring>
 
@@ -77,18 +78,20 @@ bool callKnob::hasEmptyArgumentList() const {
 
 int callKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    if (out.full()) return 0;
     // Uncharged: every visit writes a character or, once the buffer is
     // full, returns at once, so printing ends with the buffer.
-    descend([&] {
-        const bool named = function->kind == nodeKind::name;
-        if (!named) out.put('(');
-        function->print(out);
-        out.write(named ? "[" : ")[");
-        if (!hasEmptyArgumentList()) printArguments(out);
-        out.put(']');
-        return true;
-    });
+    if (!out.full()) {
+        descend([&] {
+            const bool named = function->kind == nodeKind::name;
+            if (!named) out.put('(');
+            printTree(*function, out);
+            out.write(named ? "[" : ")[");
+            if (!hasEmptyArgumentList()) printArguments(out);
+            out.put(']');
+            return true;
+        });
+    }
+    out.terminate();
     return static_cast<int>(out.length() - start);
 }
 
@@ -98,7 +101,7 @@ void callKnob::printArguments(textWriter& out) const {
         if (record != arguments) out.write(" ,");
         out.write(record->name());
         out.write(" = ");
-        record->value->print(out);
+        printTree(*record->value, out);
     }
 }
 

@@ -15,9 +15,9 @@ knob* numKnob::reduce(const binding*) {
 }
 
 int numKnob::print(textWriter& out) const {
-    char text[numberTextCapacity];
     const std::size_t start = out.length();
-    out.write({text, formatNumber(value, text)});
+    printNumber(value, out);
+    out.terminate();
     return static_cast<int>(out.length() - start);
 }
 

@@ -1,6 +1,7 @@
 #include "numberText.h"
 
 #include "scanner.h"
+#include "textWriter.h"
 
 #include <algorithm>
 #include <charconv>
@@ -95,8 +96,9 @@ constexpr char digitPairs[] =
     "81828384858687888990919293949596979899";
 static_assert(sizeof digitPairs == 2 * 100 + 1);
 
-// Writes the count digits of n backwards from text + count, two at a time.
-void writeDigits(std::uint64_t n, std::size_t count, char* text) {
+// Writes the count digits of n backwards from text + count, two at a time;
+// a narrower type divides faster.
+template <typename Whole> void writeDigits(Whole n, std::size_t count, char* text) {
     char* digit = text + count;
     for (; digit - text >= 2; n /= 100) {
         digit -= 2;
@@ -105,17 +107,13 @@ void writeDigits(std::uint64_t n, std::size_t count, char* text) {
     if (digit != text) *--digit = static_cast<char>('0' + n % 10);
 }
 
-// The text of a non-zero whole number below 2^53, which is exact: the common
-// answer, written without the general conversion. Rounds to six digits half
-// to even, as the general conversion does.
-std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
+// The text of a whole number of more than six digits below 2^53, which is
+// exact, without the general conversion. Rounds to six digits half to even,
+// as the general conversion does.
+std::size_t formatLongWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
     char* out = text;
     if (negative) *out++ = '-';
     const std::size_t digitCount = digitCountOf(magnitude);
-    if (digitCount <= significantDigits) {
-        writeDigits(magnitude, digitCount, out);
-        return static_cast<std::size_t>(out - text) + digitCount;
-    }
     // Drops digits one by one (a division by a constant is a multiplication),
     // noting the last one dropped and whether any dropped before it.
     std::uint64_t kept = magnitude;
@@ -147,6 +145,24 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
     *out++ = '+';
     writeDigits(exponent, minExponentDigits, out); // below 100: "e+006" to "e+016"
     return static_cast<std::size_t>(out - text) + minExponentDigits;
+}
+
+// A whole number of one to six digits, the commonest number of all: exact,
+// as the conversion to a whole type is below 10^6. Returns 0 for every
+// other value.
+[[gnu::always_inline]] inline std::size_t formatShortWholeNumber(double value, char* text) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1 && magnitude < 1e6)) return 0;
+    const auto whole = static_cast<std::uint32_t>(magnitude);
+    if (whole != magnitude) return 0;
+    char* out = text;
+    if (value < 0) *out++ = '-';
+    const std::size_t digitCount = whole < 100      ? 1 + (whole >= 10)
+                                   : whole < 10'000 ? 3 + (whole >= 1'000)
+                                                    : 5 + (whole >= 100'000);
+    writeDigits(whole, digitCount, out);
+    out[digitCount] = '\0';
+    return static_cast<std::size_t>(out - text) + digitCount;
 }
 
 // Where the first significant digit of a value lies, from 10^-4 up: a
@@ -206,9 +222,9 @@ std::size_t formatFixedNumber(double value, char* text) {
     return static_cast<std::size_t>(out - text);
 }
 
-} // namespace
-
-std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
+// Every number but a short whole one, out of line: the short way then needs
+// no stack frame.
+[[gnu::noinline]] std::size_t formatOtherNumber(double value, char* text) {
     if (std::isnan(value)) {
         std::memcpy(text, "nan", 4);
         return 3;
@@ -216,10 +232,10 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
     // Below 2^53 the conversion to a whole number is defined, and exact for a
     // whole value: cheaper than rounding toward zero as a floating operation.
-    if (value != 0 && std::fabs(value) < exactWholeLimit &&
+    if (std::fabs(value) >= 1e6 && std::fabs(value) < exactWholeLimit &&
         static_cast<double>(static_cast<std::int64_t>(value)) == value) {
         const std::size_t length =
-            formatWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
+            formatLongWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
         text[length] = '\0';
         return length;
     }
@@ -232,6 +248,18 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     const std::size_t length = widenExponent(text, static_cast<std::size_t>(written.ptr - text));
     text[length] = '\0';
     return length;
+}
+
+} // namespace
+
+std::size_t formatNumber(double value, char* text) {
+    if (const std::size_t length = formatShortWholeNumber(value, text)) return length;
+    return formatOtherNumber(value, text);
+}
+
+void printNumber(double value, textWriter& out) {
+    out.writeFormatted<numberTextCapacity - 1>(
+        [value](char* text) { return formatNumber(value, text); });
 }
 
 double readNumber(const char* first, const char* last) {

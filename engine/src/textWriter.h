@@ -1,5 +1,6 @@
-// A bounded, always NUL-terminated text buffer. Once a write does not fit, the
-// writer is full and takes nothing more, so printing a huge tree stops early.
+// A bounded text buffer, NUL-terminated after every write but put (below).
+// Once a write does not fit, the writer is full and takes nothing more, so
+// printing a huge tree stops early.
 #ifndef QUORIN_TEXT_WRITER_H
 #define QUORIN_TEXT_WRITER_H
 
@@ -27,23 +28,43 @@ class textWriter {
     // A NUL-terminated text copied as it is read, the same as write: a name
     // is short, and measuring it first would cost more than the copy.
     void writeUnmeasured(const char* text) {
-        if (overflowed) return;
+        // Copied through locals: a character stored could alias the members.
+        char* out = position;
+        char* const end = last;
         for (; *text != '\0'; ++text) {
-            if (position == last) {
+            if (out == end) {
                 overflowed = true;
                 break;
             }
-            *position++ = *text;
+            *out++ = *text;
         }
-        *position = '\0';
+        *out = '\0';
+        position = out;
     }
+    // One character, left unterminated: printing a tree puts most of its text
+    // a character at a time and terminates it once, at the end.
     void put(char character) {
-        if (overflowed || position == last) {
+        char* const at = position;
+        // Once full, the position stays at last.
+        if (at == last) {
             overflowed = true;
             return;
         }
-        *position++ = character;
-        *position = '\0';
+        // The character first: the position stored after it is then known
+        // to the next put without a load.
+        *at = character;
+        position = at + 1;
+    }
+    void terminate() { *position = '\0'; }
+
+    // The text that format writes at the position it is given, at most
+    // longest characters and its NUL: written in place where that fits,
+    // else formatted aside and cut like any write.
+    template <std::size_t longest, typename Format> void writeFormatted(const Format& format) {
+        if (static_cast<std::size_t>(last - position) >= longest)
+            position += format(position);
+        else
+            writeFormattedAside<longest>(format);
     }
 
     // True once some text did not fit: everything after it is dropped.
@@ -54,6 +75,12 @@ class textWriter {
     void cutTo(std::size_t kept);
 
   private:
+    // Out of line, so that the common way needs no room for the text aside.
+    template <std::size_t longest, typename Format>
+    [[gnu::noinline]] void writeFormattedAside(const Format& format) {
+        char text[longest + 1];
+        write({text, format(text)});
+    }
     // What fits of a text that does not; the writer is then full.
     void writeCut(std::string_view text);
 
