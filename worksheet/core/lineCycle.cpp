@@ -47,8 +47,13 @@ void worksheetCore::runLine(const char* line, std::size_t length, textKind shown
 }
 
 void worksheetCore::showText(const char* text, std::size_t length, textKind kind) {
-    char* slot = displayLines[displayNext];
-    copyIntoSlot(slot, text, length);
+    copyIntoSlot(displayLines[displayNext], text, length);
+    showNextSlot(length, kind);
+}
+
+// The slot written next already holds the text to show.
+void worksheetCore::showNextSlot(std::size_t length, textKind kind) {
+    const char* slot = displayLines[displayNext];
     displayNext = nextSlot(displayNext);
     watcher.textShown(slot, length, kind, loadDepth());
 }
@@ -63,16 +68,20 @@ char* worksheetCore::recordInHistory(const char* line, std::size_t length) {
     return slot;
 }
 
+// The answer goes straight into the display slot it is shown from: that
+// slot holds the oldest text, which no one reads while the engine runs,
+// and the engine leaves it untouched when it fails.
 void worksheetCore::evaluateLine(char* line) {
-    char result[QUORIN_RESULT_BUFFER_SIZE];
+    char* answerSlot = displayLines[displayNext];
     char error[slotBytes];
     error[0] = '#';
     error[1] = ' ';
+    static_assert(slotBytes == QUORIN_RESULT_BUFFER_SIZE);
     static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
-    if (evalExpression(line, result, error + 2) != 0) {
-        showText(result, cutLength(result), textKind::answer);
+    if (evalExpression(line, answerSlot, error + 2) != 0) {
+        showNextSlot(lengthInSlot(answerSlot), textKind::answer);
     } else {
-        showText(error, cutLength(error), textKind::answer);
+        showText(error, lengthInSlot(error), textKind::answer);
     }
 }
 

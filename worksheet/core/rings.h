@@ -13,16 +13,22 @@ namespace worksheet {
 // First byte of a history slot that was never written.
 inline constexpr char unwrittenMark = 7;
 
+// By a comparison: a remainder would cost a division by a constant, a
+// multiplication and more, for every text shown.
 constexpr int nextSlot(int slot) {
-    return (slot + 1) % ringSlots;
+    return slot == ringSlots - 1 ? 0 : slot + 1;
 }
 constexpr int previousSlot(int slot) {
-    return (slot + ringSlots - 1) % ringSlots;
+    return slot == 0 ? ringSlots - 1 : slot - 1;
 }
 
 // The length of text once cut at its first NUL and to longestLine
 // characters; reads no further.
 std::size_t cutLength(std::string_view text);
+
+// The length of a NUL-terminated text that lies in a slot, cut to
+// longestLine characters: a library search, not a character loop.
+std::size_t lengthInSlot(const char* slot);
 
 // Copies the first length characters of text into slot (length from
 // cutLength), costing the text's length, not the slot's. The text may lie

@@ -126,6 +126,7 @@ class worksheetCore {
     // The one place a line runs; its loads are only pushed, for runInputs.
     void runLine(const char* line, std::size_t length, textKind shownAs);
     void showText(const char* text, std::size_t length, textKind kind);
+    void showNextSlot(std::size_t length, textKind kind);
     char* recordInHistory(const char* line, std::size_t length);
     void evaluateLine(char* line);
     void runCommand(const char* commandText);
