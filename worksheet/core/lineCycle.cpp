@@ -7,11 +7,13 @@
 
 namespace worksheet {
 
+// The slots are not cleared: a slot is read only once written, but for the
+// first byte of a history slot, which marks it unwritten.
 worksheetCore::worksheetCore(observer& watcher)
-    : watcher(watcher), displayLines(std::make_unique<ringSlot[]>(ringSlots)),
-      historyLines(std::make_unique<ringSlot[]>(ringSlots)) {
+    : watcher(watcher), answerLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)),
+      historyLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)) {
+    displayTexts.fill("");
     for (int slot = 0; slot < ringSlots; ++slot) {
-        displayLines[slot][0] = '\0';
         historyLines[slot][0] = unwrittenMark;
     }
     initialize();
@@ -30,10 +32,10 @@ void worksheetCore::handleLine(std::string_view line) {
 }
 
 void worksheetCore::runLine(const char* line, std::size_t length, textKind shownAs) {
-    showText(line, length, shownAs);
-    // The stored copy is what runs: the line may lie in the history slot
-    // that recording clears.
+    // The stored copy is what is shown and runs: the line may lie in the
+    // history slot that recording clears.
     char* recorded = recordInHistory(line, length);
+    showInPlace(recorded, length, shownAs);
     switch (recorded[0]) {
     case '!':
         runCommand(recorded + 1);
@@ -47,15 +49,16 @@ void worksheetCore::runLine(const char* line, std::size_t length, textKind shown
 }
 
 void worksheetCore::showText(const char* text, std::size_t length, textKind kind) {
-    copyIntoSlot(displayLines[displayNext], text, length);
-    showNextSlot(length, kind);
+    char* slot = answerLines[displayNext];
+    copyIntoSlot(slot, text, length);
+    showInPlace(slot, length, kind);
 }
 
-// The slot written next already holds the text to show.
-void worksheetCore::showNextSlot(std::size_t length, textKind kind) {
-    const char* slot = displayLines[displayNext];
+// A text that stays where it lies for as long as its entry is shown.
+void worksheetCore::showInPlace(const char* text, std::size_t length, textKind kind) {
+    displayTexts[displayNext] = text;
     displayNext = nextSlot(displayNext);
-    watcher.textShown(slot, length, kind, loadDepth());
+    watcher.textShown(text, length, kind, loadDepth());
 }
 
 // Returns the slot that now holds the line.
@@ -68,18 +71,18 @@ char* worksheetCore::recordInHistory(const char* line, std::size_t length) {
     return slot;
 }
 
-// The answer goes straight into the display slot it is shown from: that
-// slot holds the oldest text, which no one reads while the engine runs,
-// and the engine leaves it untouched when it fails.
+// The answer goes straight into the answer slot it is shown from: that
+// slot belongs to the oldest entry, which no one reads while the engine
+// runs, and the engine leaves it untouched when it fails.
 void worksheetCore::evaluateLine(char* line) {
-    char* answerSlot = displayLines[displayNext];
+    char* answerSlot = answerLines[displayNext];
     char error[slotBytes];
     error[0] = '#';
     error[1] = ' ';
     static_assert(slotBytes == QUORIN_RESULT_BUFFER_SIZE);
     static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
     if (evalExpression(line, answerSlot, error + 2) != 0) {
-        showNextSlot(lengthInSlot(answerSlot), textKind::answer);
+        showInPlace(answerSlot, lengthInSlot(answerSlot), textKind::answer);
     } else {
         showText(error, lengthInSlot(error), textKind::answer);
     }
