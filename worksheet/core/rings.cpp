@@ -11,9 +11,9 @@ std::size_t cutLength(std::string_view text) {
     return std::min(kept.find('\0'), kept.size());
 }
 
-std::size_t lengthInSlot(const char* slot) {
-    const void* end = std::memchr(slot, '\0', longestLine);
-    return end ? static_cast<std::size_t>(static_cast<const char*>(end) - slot) : longestLine;
+std::size_t lengthInSlot(char* slot) {
+    slot[longestLine] = '\0';
+    return std::strlen(slot);
 }
 
 void copyIntoSlot(char* slot, const char* text, std::size_t length) {

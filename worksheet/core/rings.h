@@ -26,9 +26,9 @@ constexpr int previousSlot(int slot) {
 // characters; reads no further.
 std::size_t cutLength(std::string_view text);
 
-// The length of a NUL-terminated text that lies in a slot, cut to
-// longestLine characters: a library search, not a character loop.
-std::size_t lengthInSlot(const char* slot);
+// The length of the text in a slot that another hand wrote, cut to
+// longestLine characters: the slot's last byte is made its end first.
+std::size_t lengthInSlot(char* slot);
 
 // Copies the first length characters of text into slot (length from
 // cutLength), costing the text's length, not the slot's. The text may lie
