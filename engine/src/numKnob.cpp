@@ -1,6 +1,6 @@
 #include "knob.h"
-#include "numberText.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 namespace quorin {
 
@@ -16,7 +16,7 @@ knob* numKnob::reduce(const binding*) {
 
 int numKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    printNumber(value, out);
+    printTree(*this, out);
     out.terminate();
     return static_cast<int>(out.length() - start);
 }

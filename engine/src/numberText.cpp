@@ -1,7 +1,6 @@
 #include "numberText.h"
 
 #include "scanner.h"
-#include "textWriter.h"
 
 #include <algorithm>
 #include <charconv>
@@ -255,11 +254,6 @@ std::size_t formatFixedNumber(double value, char* text) {
 std::size_t formatNumber(double value, char* text) {
     if (const std::size_t length = formatShortWholeNumber(value, text)) return length;
     return formatOtherNumber(value, text);
-}
-
-void printNumber(double value, textWriter& out) {
-    out.writeFormatted<numberTextCapacity - 1>(
-        [value](char* text) { return formatNumber(value, text); });
 }
 
 double readNumber(const char* first, const char* last) {

@@ -21,11 +21,6 @@ std::size_t formatNumber(double value, char* text);
 // range of double it is an infinity, below it zero. first must be a digit.
 double readNumber(const char* first, const char* last);
 
-class textWriter;
-
-// Writes a number's text as formatNumber does, unterminated.
-void printNumber(double value, textWriter& out);
-
 } // namespace quorin
 
 #endif

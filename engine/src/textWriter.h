@@ -57,14 +57,18 @@ class textWriter {
     }
     void terminate() { *position = '\0'; }
 
-    // The text that format writes at the position it is given, at most
-    // longest characters and its NUL: written in place where that fits,
-    // else formatted aside and cut like any write.
-    template <std::size_t longest, typename Format> void writeFormatted(const Format& format) {
-        if (static_cast<std::size_t>(last - position) >= longest)
-            position += format(position);
-        else
-            writeFormattedAside<longest>(format);
+    // Lends the room left to print, which is given the position to write at
+    // and the end of the room (where the NUL goes), and returns the position
+    // after what it wrote, or null when its text did not fit: it has then
+    // filled the room.
+    template <typename Print> void writeThrough(const Print& print) {
+        if (overflowed) return;
+        if (char* const after = print(position, last)) {
+            position = after;
+        } else {
+            position = last;
+            overflowed = true;
+        }
     }
 
     // True once some text did not fit: everything after it is dropped.
@@ -75,12 +79,6 @@ class textWriter {
     void cutTo(std::size_t kept);
 
   private:
-    // Out of line, so that the common way needs no room for the text aside.
-    template <std::size_t longest, typename Format>
-    [[gnu::noinline]] void writeFormattedAside(const Format& format) {
-        char text[longest + 1];
-        write({text, format(text)});
-    }
     // What fits of a text that does not; the writer is then full.
     void writeCut(std::string_view text);
 
