@@ -95,9 +95,8 @@ constexpr char digitPairs[] =
     "81828384858687888990919293949596979899";
 static_assert(sizeof digitPairs == 2 * 100 + 1);
 
-// Writes the count digits of n backwards from text + count, two at a time;
-// a narrower type divides faster.
-template <typename Whole> void writeDigits(Whole n, std::size_t count, char* text) {
+// Writes the count digits of n backwards from text + count, two at a time.
+void writeDigits(std::uint64_t n, std::size_t count, char* text) {
     char* digit = text + count;
     for (; digit - text >= 2; n /= 100) {
         digit -= 2;
@@ -146,6 +145,18 @@ std::size_t formatLongWholeNumber(std::uint64_t magnitude, bool negative, char* 
     return static_cast<std::size_t>(out - text) + minExponentDigits;
 }
 
+// Writes the digits of n, which has no leading zero, backwards from end.
+void writeDigitsBefore(std::uint32_t n, char* end) {
+    for (; n >= 100; n /= 100) {
+        end -= 2;
+        std::memcpy(end, digitPairs + 2 * (n % 100), 2);
+    }
+    if (n >= 10)
+        std::memcpy(end - 2, digitPairs + 2 * n, 2);
+    else
+        end[-1] = static_cast<char>('0' + n);
+}
+
 // A whole number of one to six digits, the commonest number of all: exact,
 // as the conversion to a whole type is below 10^6. Returns 0 for every
 // other value.
@@ -159,7 +170,7 @@ std::size_t formatLongWholeNumber(std::uint64_t magnitude, bool negative, char* 
     const std::size_t digitCount = whole < 100      ? 1 + (whole >= 10)
                                    : whole < 10'000 ? 3 + (whole >= 1'000)
                                                     : 5 + (whole >= 100'000);
-    writeDigits(whole, digitCount, out);
+    writeDigitsBefore(whole, out + digitCount);
     out[digitCount] = '\0';
     return static_cast<std::size_t>(out - text) + digitCount;
 }
