@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -145,8 +146,9 @@ std::size_t formatLongWholeNumber(std::uint64_t magnitude, bool negative, char* 
     return static_cast<std::size_t>(out - text) + minExponentDigits;
 }
 
-// Writes the digits of n, which has no leading zero, backwards from end.
-void writeDigitsBefore(std::uint32_t n, char* end) {
+// Writes the digits of n, which has no leading zero, backwards from end. In
+// line: the short whole numbers are the commonest of all.
+[[gnu::always_inline]] inline void writeDigitsBefore(std::uint32_t n, char* end) {
     for (; n >= 100; n /= 100) {
         end -= 2;
         std::memcpy(end, digitPairs + 2 * (n % 100), 2);
@@ -188,25 +190,30 @@ constexpr int lowestFixedExponent = -4;
 std::size_t formatFixedNumber(double value, char* text) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < 1e6)) return 0;
-    int exponent = lowestFixedExponent;
-    for (const double threshold : fixedThresholds)
-        exponent += magnitude >= threshold;
+    int exponent = lowestFixedExponent +
+                   static_cast<int>(std::upper_bound(std::begin(fixedThresholds),
+                                                     std::end(fixedThresholds), magnitude) -
+                                    std::begin(fixedThresholds));
     const double scaled =
         magnitude * static_cast<double>(powersOfTen[significantDigits - 1 - exponent]);
     const double lowest = static_cast<double>(powersOfTen[significantDigits - 1]);
-    const double below = std::floor(scaled);
+    if (scaled < lowest) return 0;
+    // Below 10^7 the conversion rounds toward zero, exactly: the floor.
+    const auto below = static_cast<std::uint32_t>(scaled);
     const double fraction = scaled - below;
     constexpr double tieMargin = 1e-9;
-    if (scaled < lowest || std::fabs(fraction - 0.5) < tieMargin) return 0;
-    auto digits = static_cast<std::uint64_t>(below) + (fraction > 0.5 ? 1 : 0);
+    if (std::fabs(fraction - 0.5) < tieMargin) return 0;
+    std::uint32_t digits = below + (fraction > 0.5 ? 1 : 0);
     if (digits == powersOfTen[significantDigits]) {
         digits /= 10;
         ++exponent;
     }
     if (digits >= powersOfTen[significantDigits] || exponent >= static_cast<int>(significantDigits))
         return 0;
-    char significant[significantDigits];
-    writeDigits(digits, significantDigits, significant);
+    // The digits are copied in pieces of a fixed size, which need no library
+    // call: the room behind them takes what a piece carries past its end.
+    char significant[2 * significantDigits] = {};
+    writeDigitsBefore(digits, significant + significantDigits);
     std::size_t kept = significantDigits;
     const std::size_t wholeDigits = exponent >= 0 ? static_cast<std::size_t>(exponent) + 1 : 0;
     while (kept > wholeDigits && significant[kept - 1] == '0')
@@ -214,22 +221,17 @@ std::size_t formatFixedNumber(double value, char* text) {
     char* out = text;
     if (value < 0) *out++ = '-';
     if (wholeDigits == 0) {
-        *out++ = '0';
-        *out++ = '.';
-        for (int zero = exponent + 1; zero < 0; ++zero)
-            *out++ = '0';
-        std::memcpy(out, significant, kept);
-        out += kept;
-    } else {
-        std::memcpy(out, significant, wholeDigits);
-        out += wholeDigits;
-        if (kept > wholeDigits) {
-            *out++ = '.';
-            std::memcpy(out, significant + wholeDigits, kept - wholeDigits);
-            out += kept - wholeDigits;
-        }
+        std::memcpy(out, "0.000", 5); // "0." and the zeros before the first digit
+        out += 1 - exponent;
+        std::memcpy(out, significant, significantDigits);
+        return static_cast<std::size_t>(out - text) + kept;
     }
-    return static_cast<std::size_t>(out - text);
+    std::memcpy(out, significant, significantDigits);
+    out += wholeDigits;
+    if (kept == wholeDigits) return static_cast<std::size_t>(out - text);
+    *out++ = '.';
+    std::memcpy(out, significant + wholeDigits, significantDigits);
+    return static_cast<std::size_t>(out - text) + kept - wholeDigits;
 }
 
 // Every number but a short whole one, out of line: the short way then needs
