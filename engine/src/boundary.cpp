@@ -44,7 +44,6 @@ std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
         out.cutTo(cutAnswerLength);
         out.write("...]");
     }
-    out.terminate();
     return out.length();
 }
 

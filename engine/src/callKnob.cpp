@@ -78,20 +78,18 @@ bool callKnob::hasEmptyArgumentList() const {
 
 int callKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
+    if (out.full()) return 0;
     // Uncharged: every visit writes a character or, once the buffer is
     // full, returns at once, so printing ends with the buffer.
-    if (!out.full()) {
-        descend([&] {
-            const bool named = function->kind == nodeKind::name;
-            if (!named) out.put('(');
-            printTree(*function, out);
-            out.write(named ? "[" : ")[");
-            if (!hasEmptyArgumentList()) printArguments(out);
-            out.put(']');
-            return true;
-        });
-    }
-    out.terminate();
+    descend([&] {
+        const bool named = function->kind == nodeKind::name;
+        if (!named) out.put('(');
+        printTree(*function, out);
+        out.write(named ? "[" : ")[");
+        if (!hasEmptyArgumentList()) printArguments(out);
+        out.put(']');
+        return true;
+    });
     return static_cast<int>(out.length() - start);
 }
 

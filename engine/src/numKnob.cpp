@@ -17,7 +17,6 @@ knob* numKnob::reduce(const binding*) {
 int numKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     printTree(*this, out);
-    out.terminate();
     return static_cast<int>(out.length() - start);
 }
 

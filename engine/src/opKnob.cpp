@@ -45,7 +45,6 @@ evaluation opKnob::evaluate(const binding* environment) const {
 int opKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
     printTree(*this, out);
-    out.terminate();
     return static_cast<int>(out.length() - start);
 }
 

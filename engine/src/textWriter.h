@@ -1,6 +1,5 @@
-// A bounded text buffer, NUL-terminated after every write but put (below).
-// Once a write does not fit, the writer is full and takes nothing more, so
-// printing a huge tree stops early.
+// A bounded, always NUL-terminated text buffer. Once a write does not fit, the
+// writer is full and takes nothing more, so printing a huge tree stops early.
 #ifndef QUORIN_TEXT_WRITER_H
 #define QUORIN_TEXT_WRITER_H
 
@@ -41,8 +40,6 @@ class textWriter {
         *out = '\0';
         position = out;
     }
-    // One character, left unterminated: printing a tree puts most of its text
-    // a character at a time and terminates it once, at the end.
     void put(char character) {
         char* const at = position;
         // Once full, the position stays at last.
@@ -50,12 +47,10 @@ class textWriter {
             overflowed = true;
             return;
         }
-        // The character first: the position stored after it is then known
-        // to the next put without a load.
-        *at = character;
+        at[0] = character;
+        at[1] = '\0';
         position = at + 1;
     }
-    void terminate() { *position = '\0'; }
 
     // Lends the room left to print, which is given the position to write at
     // and the end of the room (where the NUL goes), and returns the position
@@ -69,6 +64,7 @@ class textWriter {
             position = last;
             overflowed = true;
         }
+        *position = '\0';
     }
 
     // True once some text did not fit: everything after it is dropped.

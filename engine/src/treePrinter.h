@@ -9,7 +9,7 @@ namespace quorin {
 class knob;
 class textWriter;
 
-// Writes node's text, unterminated (textWriter::terminate ends it).
+// Writes node's text.
 void printTree(const knob& node, textWriter& out);
 
 } // namespace quorin
