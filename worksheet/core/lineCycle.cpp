@@ -71,21 +71,20 @@ char* worksheetCore::recordInHistory(const char* line, std::size_t length) {
     return slot;
 }
 
-// The answer goes straight into the answer slot it is shown from: that
-// slot belongs to the oldest entry, which no one reads while the engine
-// runs, and the engine leaves it untouched when it fails.
+// The engine writes straight into the answer slot the text is shown from:
+// its answer from the slot's start, or its error behind the "# " that starts
+// the slot. It writes only the one buffer its outcome names, so both may
+// lie in the slot. That slot belongs to the oldest entry, which no one reads
+// while the engine runs.
 void worksheetCore::evaluateLine(char* line) {
     char* answerSlot = answerLines[displayNext];
-    char error[slotBytes];
-    error[0] = '#';
-    error[1] = ' ';
+    answerSlot[0] = '#';
+    answerSlot[1] = ' ';
+    answerSlot[2] = '\0'; // an error without a text shows as "# "
     static_assert(slotBytes == QUORIN_RESULT_BUFFER_SIZE);
     static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
-    if (evalExpression(line, answerSlot, error + 2) != 0) {
-        showInPlace(answerSlot, lengthInSlot(answerSlot), textKind::answer);
-    } else {
-        showText(error, lengthInSlot(error), textKind::answer);
-    }
+    evalExpression(line, answerSlot, answerSlot + 2);
+    showInPlace(answerSlot, lengthInSlot(answerSlot), textKind::answer);
 }
 
 } // namespace worksheet
