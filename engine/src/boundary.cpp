@@ -13,6 +13,7 @@
 #include "plainArithmetic.h"
 #include "rootEnvironment.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 #include <cstring>
 #include <new>
@@ -37,7 +38,7 @@ void writeMessage(char* error, const char* message) {
 std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
     textWriter out(text, sizeof text);
     out.write(answerOpening);
-    value.print(out);
+    printTree(value, out);
     out.put(']');
     if (out.full()) {
         out.cutTo(cutAnswerLength);
@@ -46,11 +47,20 @@ std::size_t printAnswer(const knob& value, char (&text)[maxAnswerLength + 1]) {
     return out.length();
 }
 
+// Compared in line, character by character: the ans record is nearly
+// always the head of the root environment, and a library call would cost
+// more than the comparison.
+bool isAnswerName(const char* name) {
+    static_assert(sizeof answerName == 4);
+    return name[0] == answerName[0] && name[1] == answerName[1] && name[2] == answerName[2] &&
+           name[3] == '\0';
+}
+
 // The first ans of the root environment takes the value; the first success
 // creates it at the head.
 void bindAnswer(knob* value) {
     for (binding* record = rootEnvironment; record; record = record->next) {
-        if (std::strcmp(record->name(), answerName) == 0) {
+        if (isAnswerName(record->name())) {
             release(record->value);
             record->value = value;
             return;

@@ -5,6 +5,7 @@
 #include "knobRef.h"
 #include "lineBudget.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 #include <cstring>
 
@@ -101,7 +102,7 @@ int callKnob::print(textWriter& out) const {
     descend([&] {
         const bool named = function->kind == nodeKind::name;
         if (!named) out.put('(');
-        function->print(out);
+        printTree(*function, out);
         out.write(named ? "[" : ")[");
         if (!hasEmptyArgumentList()) printArguments(out);
         out.put(']');
@@ -116,7 +117,7 @@ void callKnob::printArguments(textWriter& out) const {
         if (record != arguments) out.write(" ,");
         out.write(record->name());
         out.write(" = ");
-        record->value->print(out);
+        printTree(*record->value, out);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "knob.h"
-#include "numberText.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 namespace quorin {
 
@@ -15,9 +15,8 @@ knob* numKnob::reduce(const binding*) {
 }
 
 int numKnob::print(textWriter& out) const {
-    char text[numberTextCapacity];
     const std::size_t start = out.length();
-    out.write({text, formatNumber(value, text)});
+    printTree(*this, out);
     return static_cast<int>(out.length() - start);
 }
 

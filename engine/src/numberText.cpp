@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -105,17 +106,13 @@ void writeDigits(std::uint64_t n, std::size_t count, char* text) {
     if (digit != text) *--digit = static_cast<char>('0' + n % 10);
 }
 
-// The text of a non-zero whole number below 2^53, which is exact: the common
-// answer, written without the general conversion. Rounds to six digits half
-// to even, as the general conversion does.
-std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
+// The text of a whole number of more than six digits below 2^53, which is
+// exact, without the general conversion. Rounds to six digits half to even,
+// as the general conversion does.
+std::size_t formatLongWholeNumber(std::uint64_t magnitude, bool negative, char* text) {
     char* out = text;
     if (negative) *out++ = '-';
     const std::size_t digitCount = digitCountOf(magnitude);
-    if (digitCount <= significantDigits) {
-        writeDigits(magnitude, digitCount, out);
-        return static_cast<std::size_t>(out - text) + digitCount;
-    }
     // Drops digits one by one (a division by a constant is a multiplication),
     // noting the last one dropped and whether any dropped before it.
     std::uint64_t kept = magnitude;
@@ -149,6 +146,37 @@ std::size_t formatWholeNumber(std::uint64_t magnitude, bool negative, char* text
     return static_cast<std::size_t>(out - text) + minExponentDigits;
 }
 
+// Writes the digits of n, which has no leading zero, backwards from end. In
+// line: the short whole numbers are the commonest of all.
+[[gnu::always_inline]] inline void writeDigitsBefore(std::uint32_t n, char* end) {
+    for (; n >= 100; n /= 100) {
+        end -= 2;
+        std::memcpy(end, digitPairs + 2 * (n % 100), 2);
+    }
+    if (n >= 10)
+        std::memcpy(end - 2, digitPairs + 2 * n, 2);
+    else
+        end[-1] = static_cast<char>('0' + n);
+}
+
+// A whole number of one to six digits, the commonest number of all: exact,
+// as the conversion to a whole type is below 10^6. Returns 0 for every
+// other value.
+[[gnu::always_inline]] inline std::size_t formatShortWholeNumber(double value, char* text) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1 && magnitude < 1e6)) return 0;
+    const auto whole = static_cast<std::uint32_t>(magnitude);
+    if (whole != magnitude) return 0;
+    char* out = text;
+    if (value < 0) *out++ = '-';
+    const std::size_t digitCount = whole < 100      ? 1 + (whole >= 10)
+                                   : whole < 10'000 ? 3 + (whole >= 1'000)
+                                                    : 5 + (whole >= 100'000);
+    writeDigitsBefore(whole, out + digitCount);
+    out[digitCount] = '\0';
+    return static_cast<std::size_t>(out - text) + digitCount;
+}
+
 // Where the first significant digit of a value lies, from 10^-4 up: a
 // threshold is the nearest double to its power of ten.
 constexpr double fixedThresholds[] = {1e-3, 1e-2, 1e-1, 1, 1e1, 1e2, 1e3, 1e4, 1e5};
@@ -162,25 +190,30 @@ constexpr int lowestFixedExponent = -4;
 std::size_t formatFixedNumber(double value, char* text) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < 1e6)) return 0;
-    int exponent = lowestFixedExponent;
-    for (const double threshold : fixedThresholds)
-        exponent += magnitude >= threshold;
+    int exponent = lowestFixedExponent +
+                   static_cast<int>(std::upper_bound(std::begin(fixedThresholds),
+                                                     std::end(fixedThresholds), magnitude) -
+                                    std::begin(fixedThresholds));
     const double scaled =
         magnitude * static_cast<double>(powersOfTen[significantDigits - 1 - exponent]);
     const double lowest = static_cast<double>(powersOfTen[significantDigits - 1]);
-    const double below = std::floor(scaled);
+    if (scaled < lowest) return 0;
+    // Below 10^7 the conversion rounds toward zero, exactly: the floor.
+    const auto below = static_cast<std::uint32_t>(scaled);
     const double fraction = scaled - below;
     constexpr double tieMargin = 1e-9;
-    if (scaled < lowest || std::fabs(fraction - 0.5) < tieMargin) return 0;
-    auto digits = static_cast<std::uint64_t>(below) + (fraction > 0.5 ? 1 : 0);
+    if (std::fabs(fraction - 0.5) < tieMargin) return 0;
+    std::uint32_t digits = below + (fraction > 0.5 ? 1 : 0);
     if (digits == powersOfTen[significantDigits]) {
         digits /= 10;
         ++exponent;
     }
     if (digits >= powersOfTen[significantDigits] || exponent >= static_cast<int>(significantDigits))
         return 0;
-    char significant[significantDigits];
-    writeDigits(digits, significantDigits, significant);
+    // The digits are copied in pieces of a fixed size, which need no library
+    // call: the room behind them takes what a piece carries past its end.
+    char significant[2 * significantDigits] = {};
+    writeDigitsBefore(digits, significant + significantDigits);
     std::size_t kept = significantDigits;
     const std::size_t wholeDigits = exponent >= 0 ? static_cast<std::size_t>(exponent) + 1 : 0;
     while (kept > wholeDigits && significant[kept - 1] == '0')
@@ -188,27 +221,22 @@ std::size_t formatFixedNumber(double value, char* text) {
     char* out = text;
     if (value < 0) *out++ = '-';
     if (wholeDigits == 0) {
-        *out++ = '0';
-        *out++ = '.';
-        for (int zero = exponent + 1; zero < 0; ++zero)
-            *out++ = '0';
-        std::memcpy(out, significant, kept);
-        out += kept;
-    } else {
-        std::memcpy(out, significant, wholeDigits);
-        out += wholeDigits;
-        if (kept > wholeDigits) {
-            *out++ = '.';
-            std::memcpy(out, significant + wholeDigits, kept - wholeDigits);
-            out += kept - wholeDigits;
-        }
+        std::memcpy(out, "0.000", 5); // "0." and the zeros before the first digit
+        out += 1 - exponent;
+        std::memcpy(out, significant, significantDigits);
+        return static_cast<std::size_t>(out - text) + kept;
     }
-    return static_cast<std::size_t>(out - text);
+    std::memcpy(out, significant, significantDigits);
+    out += wholeDigits;
+    if (kept == wholeDigits) return static_cast<std::size_t>(out - text);
+    *out++ = '.';
+    std::memcpy(out, significant + wholeDigits, significantDigits);
+    return static_cast<std::size_t>(out - text) + kept - wholeDigits;
 }
 
-} // namespace
-
-std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
+// Every number but a short whole one, out of line: the short way then needs
+// no stack frame.
+[[gnu::noinline]] std::size_t formatOtherNumber(double value, char* text) {
     if (std::isnan(value)) {
         std::memcpy(text, "nan", 4);
         return 3;
@@ -216,10 +244,10 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     constexpr double exactWholeLimit = 9007199254740992.0; // 2^53
     // Below 2^53 the conversion to a whole number is defined, and exact for a
     // whole value: cheaper than rounding toward zero as a floating operation.
-    if (value != 0 && std::fabs(value) < exactWholeLimit &&
+    if (std::fabs(value) >= 1e6 && std::fabs(value) < exactWholeLimit &&
         static_cast<double>(static_cast<std::int64_t>(value)) == value) {
         const std::size_t length =
-            formatWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
+            formatLongWholeNumber(static_cast<std::uint64_t>(std::fabs(value)), value < 0, text);
         text[length] = '\0';
         return length;
     }
@@ -232,6 +260,13 @@ std::size_t formatNumber(double value, char (&text)[numberTextCapacity]) {
     const std::size_t length = widenExponent(text, static_cast<std::size_t>(written.ptr - text));
     text[length] = '\0';
     return length;
+}
+
+} // namespace
+
+std::size_t formatNumber(double value, char* text) {
+    if (const std::size_t length = formatShortWholeNumber(value, text)) return length;
+    return formatOtherNumber(value, text);
 }
 
 double readNumber(const char* first, const char* last) {

@@ -12,8 +12,9 @@ inline constexpr std::size_t numberTextCapacity = 32;
 
 // Writes value with 6 significant digits, trailing zeros dropped, exponent form
 // outside 1e-4 to 1e6 with at least three exponent digits ("1e+006"); "inf",
-// "-inf" and "nan" for the special values. Returns the length.
-std::size_t formatNumber(double value, char (&text)[numberTextCapacity]);
+// "-inf" and "nan" for the special values, NUL-terminated at text, which has
+// room for numberTextCapacity characters. Returns the length.
+std::size_t formatNumber(double value, char* text);
 
 // The value of the longest decimal constant at the start of [first, last)
 // (digits, optional fraction, optional exponent), nearest double; beyond the

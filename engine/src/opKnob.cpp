@@ -3,18 +3,9 @@
 #include "lineBudget.h"
 #include "operators.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 namespace quorin {
-
-namespace {
-
-void printOperand(const knob& operand, bool parenthesised, textWriter& out) {
-    if (parenthesised) out.put('(');
-    operand.print(out);
-    if (parenthesised) out.put(')');
-}
-
-} // namespace
 
 opKnob::opKnob(knob* left, knob* right, char op) : knob(op), left(left), right(right) {}
 
@@ -53,18 +44,7 @@ evaluation opKnob::evaluate(const binding* environment) const {
 
 int opKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    if (out.full()) return 0;
-    // Uncharged: every visit writes a character or, once the buffer is
-    // full, returns at once, so printing ends with the buffer.
-    descend([&] {
-        printOperand(*left, left->precedence < precedence, out);
-        out.put(kind);
-        const bool groupRight =
-            right->precedence < precedence ||
-            (right->precedence == precedence && findOperator(kind)->groupsRightOperand);
-        printOperand(*right, groupRight, out);
-        return true;
-    });
+    printTree(*this, out);
     return static_cast<int>(out.length() - start);
 }
 

@@ -27,22 +27,43 @@ class textWriter {
     // A NUL-terminated text copied as it is read, the same as write: a name
     // is short, and measuring it first would cost more than the copy.
     void writeUnmeasured(const char* text) {
-        if (overflowed) return;
+        // Copied through locals: a character stored could alias the members.
+        char* out = position;
+        char* const end = last;
         for (; *text != '\0'; ++text) {
-            if (position == last) {
+            if (out == end) {
                 overflowed = true;
                 break;
             }
-            *position++ = *text;
+            *out++ = *text;
         }
-        *position = '\0';
+        *out = '\0';
+        position = out;
     }
     void put(char character) {
-        if (overflowed || position == last) {
+        char* const at = position;
+        // Once full, the position stays at last.
+        if (at == last) {
             overflowed = true;
             return;
         }
-        *position++ = character;
+        at[0] = character;
+        at[1] = '\0';
+        position = at + 1;
+    }
+
+    // Lends the room left to print, which is given the position to write at
+    // and the end of the room (where the NUL goes), and returns the position
+    // after what it wrote, or null when its text did not fit: it has then
+    // filled the room.
+    template <typename Print> void writeThrough(const Print& print) {
+        if (overflowed) return;
+        if (char* const after = print(position, last)) {
+            position = after;
+        } else {
+            position = last;
+            overflowed = true;
+        }
         *position = '\0';
     }
 

@@ -1,5 +1,6 @@
 #include "engine_test_support.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -84,6 +85,28 @@ TEST_F(printingTest, namesAreCutAtTheCapacityAsOtherTextIs) {
         }
         EXPECT_STREQ(unmeasured, measured) << "capacity " << capacity;
     }
+}
+
+// Wherever the room ends, inside a number, a name, an application or
+// between two operators, what is printed is the text's first characters and
+// the writer is full exactly when some were left out.
+TEST_F(printingTest, everyCapacityKeepsTheStartOfTheText) {
+    ::testing::internal::CaptureStdout(); // the trees' teardown notes
+    for (const char* line : {"(a+1234.5)*(bc-7)/(q^0.001)", "-x1*f[y = 2, z = 3]+sin[x = x]",
+                             "1e300*abc+2e-9", "(f)[x = 123456789]*y"}) {
+        const knobRef tree = parsed(line);
+        const std::string whole = printed(*tree);
+        for (std::size_t capacity = 1; capacity <= whole.size() + 2; ++capacity) {
+            std::string text(capacity, '?');
+            textWriter out(text.data(), capacity);
+            const int written = tree->print(out);
+            const std::size_t kept = std::min(whole.size(), capacity - 1);
+            EXPECT_EQ(text.c_str(), whole.substr(0, kept)) << line << ", capacity " << capacity;
+            EXPECT_EQ(written, static_cast<int>(kept)) << line << ", capacity " << capacity;
+            EXPECT_EQ(out.full(), kept < whole.size()) << line << ", capacity " << capacity;
+        }
+    }
+    capturedStdout();
 }
 
 TEST_F(printingTest, hugeSharedTreePrintsOnlyWhatFits) {

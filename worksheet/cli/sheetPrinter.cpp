@@ -37,6 +37,30 @@ void writePending() {
     pendingLength = 0;
 }
 
+bool roomFor(std::size_t length) {
+    return pendingLength + length + 1 <= sizeof pending;
+}
+
+// A text and its line end. The copy comes last, where nothing is left to
+// keep across the call: the common way needs no stack frame.
+void append(const char* text, std::size_t length) {
+    char* const at = pending + pendingLength;
+    pendingLength += length + 1;
+    at[length] = '\n';
+    std::memcpy(at, text, length);
+}
+
+[[gnu::noinline]] void appendAfterFlush(const char* text, std::size_t length) {
+    // The diagnostics written since the last text belong before this one.
+    if (currentOptions.diagnostics) {
+        flushSheet();
+    }
+    if (!roomFor(length)) {
+        writePending();
+    }
+    append(text, length);
+}
+
 } // namespace
 
 void openSheet(std::FILE* stream, sheetOptions options) {
@@ -48,16 +72,11 @@ void printSheetText(const char* text, std::size_t length, worksheet::textKind ki
     if (!printed(kind, loadDepth)) {
         return;
     }
-    // The diagnostics written since the last text belong before this one.
-    if (currentOptions.diagnostics) {
-        flushSheet();
+    if (currentOptions.diagnostics || !roomFor(length)) {
+        appendAfterFlush(text, length);
+        return;
     }
-    if (pendingLength + length + 1 > sizeof pending) {
-        writePending();
-    }
-    std::memcpy(pending + pendingLength, text, length);
-    pendingLength += length;
-    pending[pendingLength++] = '\n';
+    append(text, length);
 }
 
 void flushSheet() {

@@ -7,11 +7,13 @@
 
 namespace worksheet {
 
+// The slots are not cleared: a slot is read only once written, but for the
+// first byte of a history slot, which marks it unwritten.
 worksheetCore::worksheetCore(observer& watcher)
-    : watcher(watcher), displayLines(std::make_unique<ringSlot[]>(ringSlots)),
-      historyLines(std::make_unique<ringSlot[]>(ringSlots)) {
+    : watcher(watcher), answerLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)),
+      historyLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)) {
+    displayTexts.fill("");
     for (int slot = 0; slot < ringSlots; ++slot) {
-        displayLines[slot][0] = '\0';
         historyLines[slot][0] = unwrittenMark;
     }
     initialize();
@@ -30,10 +32,10 @@ void worksheetCore::handleLine(std::string_view line) {
 }
 
 void worksheetCore::runLine(const char* line, std::size_t length, textKind shownAs) {
-    showText(line, length, shownAs);
-    // The stored copy is what runs: the line may lie in the history slot
-    // that recording clears.
+    // The stored copy is what is shown and runs: the line may lie in the
+    // history slot that recording clears.
     char* recorded = recordInHistory(line, length);
+    showInPlace(recorded, length, shownAs);
     switch (recorded[0]) {
     case '!':
         runCommand(recorded + 1);
@@ -47,10 +49,16 @@ void worksheetCore::runLine(const char* line, std::size_t length, textKind shown
 }
 
 void worksheetCore::showText(const char* text, std::size_t length, textKind kind) {
-    char* slot = displayLines[displayNext];
+    char* slot = answerLines[displayNext];
     copyIntoSlot(slot, text, length);
+    showInPlace(slot, length, kind);
+}
+
+// A text that stays where it lies for as long as its entry is shown.
+void worksheetCore::showInPlace(const char* text, std::size_t length, textKind kind) {
+    displayTexts[displayNext] = text;
     displayNext = nextSlot(displayNext);
-    watcher.textShown(slot, length, kind, loadDepth());
+    watcher.textShown(text, length, kind, loadDepth());
 }
 
 // Returns the slot that now holds the line.
@@ -63,17 +71,20 @@ char* worksheetCore::recordInHistory(const char* line, std::size_t length) {
     return slot;
 }
 
+// The engine writes straight into the answer slot the text is shown from:
+// its answer from the slot's start, or its error behind the "# " that starts
+// the slot. It writes only the one buffer its outcome names, so both may
+// lie in the slot. That slot belongs to the oldest entry, which no one reads
+// while the engine runs.
 void worksheetCore::evaluateLine(char* line) {
-    char result[QUORIN_RESULT_BUFFER_SIZE];
-    char error[slotBytes];
-    error[0] = '#';
-    error[1] = ' ';
+    char* answerSlot = answerLines[displayNext];
+    answerSlot[0] = '#';
+    answerSlot[1] = ' ';
+    answerSlot[2] = '\0'; // an error without a text shows as "# "
+    static_assert(slotBytes == QUORIN_RESULT_BUFFER_SIZE);
     static_assert(slotBytes - 2 == QUORIN_ERROR_BUFFER_SIZE);
-    if (evalExpression(line, result, error + 2) != 0) {
-        showText(result, cutLength(result), textKind::answer);
-    } else {
-        showText(error, cutLength(error), textKind::answer);
-    }
+    evalExpression(line, answerSlot, answerSlot + 2);
+    showInPlace(answerSlot, lengthInSlot(answerSlot), textKind::answer);
 }
 
 } // namespace worksheet

@@ -1,6 +1,7 @@
 // The line-reading rules of file loading.
 #include "lineSplitter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace worksheet {
@@ -23,18 +24,11 @@ std::string_view markStartingWith(char byte) {
     return {};
 }
 
-// The first LF, CR or NUL in [begin, end), or end. Line feeds are by far the
-// commonest, so the others are only looked for before the first of them.
-const char* findLineEnd(const char* begin, const char* end) {
-    static constexpr char lineEnds[] = {'\n', '\r', '\0'};
-    const char* found = end;
-    for (const char lineEnd : lineEnds) {
-        if (const void* match =
-                std::memchr(begin, lineEnd, static_cast<std::size_t>(found - begin))) {
-            found = static_cast<const char*>(match);
-        }
-    }
-    return found;
+// The first byte in [begin, end) equal to byte, or end.
+const char* find(const char* begin, const char* end, char byte) {
+    if (begin == end) return end; // no bytes, perhaps not even a block
+    const void* match = std::memchr(begin, byte, static_cast<std::size_t>(end - begin));
+    return match ? static_cast<const char*>(match) : end;
 }
 
 } // namespace
@@ -44,6 +38,17 @@ lineSplitter::lineSplitter(bool lookForMarks) : atStart(lookForMarks) {}
 void lineSplitter::take(const char* bytes, std::size_t count) {
     pending = bytes;
     pendingEnd = bytes + count;
+    nextReturn = find(bytes, pendingEnd, '\r');
+    nextNul = find(bytes, pendingEnd, '\0');
+}
+
+// Line feeds are by far the commonest line end: the next CR and the next NUL
+// are looked for only once the last ones found lie behind, so a file of line
+// feeds costs one search a line.
+const char* lineSplitter::findLineEnd(const char* begin) {
+    if (nextReturn < begin) nextReturn = find(begin, pendingEnd, '\r');
+    if (nextNul < begin) nextNul = find(begin, pendingEnd, '\0');
+    return find(begin, std::min(nextReturn, nextNul), '\n');
 }
 
 lineSplitter::cut lineSplitter::next() {
@@ -58,12 +63,17 @@ lineSplitter::cut lineSplitter::next() {
     }
     while (pending != pendingEnd) {
         const char* const segment = pending;
-        const char* const lineEnd = findLineEnd(segment, pendingEnd);
+        const char* const lineEnd = findLineEnd(segment);
+        const auto segmentLength = static_cast<std::size_t>(lineEnd - segment);
         pending = lineEnd;
-        if (lineEnd != segment) {
+        if (segmentLength != 0) {
             afterCarriageReturn = false;
         }
-        if (!skippingTooLongLine && !append(segment, static_cast<std::size_t>(lineEnd - segment))) {
+        // A line that lies whole in the bytes taken is handed out where it
+        // lies, without a copy.
+        const bool inPlace = length == 0 && lineEnd != pendingEnd && segmentLength < slotBytes &&
+                             !skippingTooLongLine;
+        if (!inPlace && !skippingTooLongLine && !append(segment, segmentLength)) {
             skippingTooLongLine = true;
             length = 0;
             cutLineNumber = linesEnded + 1;
@@ -73,7 +83,7 @@ lineSplitter::cut lineSplitter::next() {
             break;
         }
         ++pending;
-        if (endLine(*lineEnd)) {
+        if (inPlace ? endLine(*lineEnd, segment, segmentLength) : endLine(*lineEnd, text, length)) {
             return cut::line;
         }
     }
@@ -91,12 +101,12 @@ bool lineSplitter::finish() {
         return false;
     }
     cutLineNumber = linesEnded + 1;
-    completeLine();
+    completeLine(text, length);
     return true;
 }
 
 std::string_view lineSplitter::line() const {
-    return {text, cutLength};
+    return {cutText, cutLength};
 }
 
 long lineSplitter::lineNumber() const {
@@ -139,7 +149,7 @@ bool lineSplitter::append(const char* bytes, std::size_t count) {
     return true;
 }
 
-bool lineSplitter::endLine(char lineEnd) {
+bool lineSplitter::endLine(char lineEnd, const char* lineText, std::size_t lineLength) {
     // The line feed of a CR LF pair ends no line of its own.
     const bool secondHalfOfPair = lineEnd == '\n' && afterCarriageReturn;
     afterCarriageReturn = lineEnd == '\r';
@@ -148,16 +158,17 @@ bool lineSplitter::endLine(char lineEnd) {
     }
     ++linesEnded;
     skippingTooLongLine = false;
-    if (length == 0) {
+    if (lineLength == 0) {
         return false;
     }
     cutLineNumber = linesEnded;
-    completeLine();
+    completeLine(lineText, lineLength);
     return true;
 }
 
-void lineSplitter::completeLine() {
-    cutLength = length;
+void lineSplitter::completeLine(const char* lineText, std::size_t lineLength) {
+    cutText = lineText;
+    cutLength = lineLength;
     length = 0;
 }
 

@@ -34,28 +34,37 @@ class lineSplitter {
     // was left without a line end.
     bool finish();
 
-    // The line cut last; valid until the next call of next() or finish().
+    // The line cut last; valid until the next call of next() or finish(),
+    // and of take(): it may lie in the bytes taken.
     std::string_view line() const;
     // The number of the line cut last, or of the line refused; 0 before any.
     long lineNumber() const;
 
   private:
+    // The first LF, CR or NUL from begin on in the bytes taken, or their end.
+    const char* findLineEnd(const char* begin);
     // False while the input so far could still be the start of a byte
     // order mark.
     bool passByteOrderMark();
     // Adds text to the line; false when the line would reach slotBytes.
     bool append(const char* text, std::size_t textLength);
-    // Ends the line being put together with lineEnd; true when that gives
-    // a line to run.
-    bool endLine(char lineEnd);
-    // Hands over the line put together.
-    void completeLine();
+    // Ends the line, lineText, with lineEnd; true when that gives a line to
+    // run.
+    bool endLine(char lineEnd, const char* lineText, std::size_t lineLength);
+    // Hands over the line.
+    void completeLine(const char* lineText, std::size_t lineLength);
 
     const char* pending = nullptr;
     const char* pendingEnd = nullptr;
+    // The first CR and the first NUL found in the bytes taken, or their end.
+    const char* nextReturn = nullptr;
+    const char* nextNul = nullptr;
 
+    // The line being put together from the pieces of several takes.
     char text[slotBytes];
     std::size_t length = 0;
+    // The line cut last: in text, or in the bytes taken.
+    const char* cutText = text;
     std::size_t cutLength = 0;
 
     long linesEnded = 0;

@@ -11,6 +11,11 @@ std::size_t cutLength(std::string_view text) {
     return std::min(kept.find('\0'), kept.size());
 }
 
+std::size_t lengthInSlot(char* slot) {
+    slot[longestLine] = '\0';
+    return std::strlen(slot);
+}
+
 void copyIntoSlot(char* slot, const char* text, std::size_t length) {
     // memmove keeps a text from another slot, or this one, defined.
     std::memmove(slot, text, length);

@@ -6,6 +6,7 @@
 #ifndef QUORIN_WORKSHEET_H
 #define QUORIN_WORKSHEET_H
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <memory>
@@ -126,6 +127,7 @@ class worksheetCore {
     // The one place a line runs; its loads are only pushed, for runInputs.
     void runLine(const char* line, std::size_t length, textKind shownAs);
     void showText(const char* text, std::size_t length, textKind kind);
+    void showInPlace(const char* text, std::size_t length, textKind kind);
     char* recordInHistory(const char* line, std::size_t length);
     void evaluateLine(char* line);
     void runCommand(const char* commandText);
@@ -144,8 +146,13 @@ class worksheetCore {
 
     observer& watcher;
 
-    // Texts shown on the sheet; displayNext is the slot written next.
-    std::unique_ptr<ringSlot[]> displayLines;
+    // Texts shown on the sheet; displayNext is the entry written next. The
+    // echo of a line is the history slot that holds it: each line run takes
+    // one history slot and at least one entry, so every text the sheet
+    // shows still stands there. Every other text lies in the answer slot of
+    // its entry.
+    std::array<const char*, ringSlots> displayTexts;
+    std::unique_ptr<ringSlot[]> answerLines;
     int displayNext = 0;
     // Lines run so far. historyNext receives the next line, historyCursor
     // is the slot Up and Down show.

@@ -39,9 +39,25 @@ const std::string utf16 = "UTF-16 text: save the file as UTF-8 or ANSI text";
 const std::string byteOrderMark = "\xEF\xBB\xBF";
 const std::string markStart = byteOrderMark.substr(0, 2);
 
+// Comment lines of every length from 1 to 99 characters, each ended by
+// lineEnd: over several blocks of a file, so that lines, line ends and CR LF
+// pairs fall across the ends of blocks.
+fileCase linesOverBlocks(const char* what, const std::string& lineEnd) {
+    fileCase lines{what, "", {}};
+    for (std::size_t length = 1; length < 100; ++length) {
+        const std::string line = "#" + std::string(length - 1, 'c');
+        lines.bytes += line + lineEnd;
+        lines.sheet.push_back(line);
+    }
+    return lines;
+}
+
 std::vector<fileCase> fileCases() {
     const std::string longest = lineOfLength(2047);
     return {
+        linesOverBlocks("line feeds over several blocks", "\n"),
+        linesOverBlocks("CR LF pairs over several blocks", "\r\n"),
+        linesOverBlocks("NUL bytes and carriage returns over several blocks", "\r\0"s),
         {"line feeds", "1+1\n2+2\n", {"1+1", "[ans = 2]", "2+2", "[ans = 4]"}},
         {"carriage return and line feed",
          "1+1\r\n2+2\r\n",
