@@ -19,6 +19,8 @@ extern "C" {
 #endif
 
 // Puts the constants and built-in functions in front of the root environment.
+// The engine's diagnostic lines go to standard output, except where it is the
+// null device when initialize runs: then none are made until the next one.
 QUORIN_API void initialize(void);
 
 // Runs one line. Returns 1 with the answer in result, or 0 with the message
