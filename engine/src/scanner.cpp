@@ -3,8 +3,6 @@
 #include "errors.h"
 #include "knob.h"
 
-#include <cstring>
-
 namespace quorin {
 
 const char* numberTokenEnd(const char* position) {
@@ -56,14 +54,6 @@ const char* scanNumber(const char* position, knob*& node) {
     const char* end = numberTokenEnd(run.end);
     node = numberNode(readNumber(position, end));
     return end;
-}
-
-const char* scanName(char (&name)[nameCapacity], const char* position) {
-    std::string_view scanned;
-    position = scanName(position, scanned);
-    std::memcpy(name, scanned.data(), scanned.size());
-    name[scanned.size()] = '\0';
-    return position;
 }
 
 const char* parseVar(const char* position, knob*& node) {

@@ -141,9 +141,6 @@ inline const char* scanName(const char* position, std::string_view& name) {
     return position + name.size();
 }
 
-// As above, copying the name into name.
-const char* scanName(char (&name)[nameCapacity], const char* position);
-
 // At a letter: stores a new varKnob for the name in node and returns the
 // position after the name.
 const char* parseVar(const char* position, knob*& node);

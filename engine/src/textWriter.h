@@ -24,22 +24,6 @@ class textWriter {
         position += text.size();
         *position = '\0';
     }
-    // A NUL-terminated text copied as it is read, the same as write: a name
-    // is short, and measuring it first would cost more than the copy.
-    void writeUnmeasured(const char* text) {
-        // Copied through locals: a character stored could alias the members.
-        char* out = position;
-        char* const end = last;
-        for (; *text != '\0'; ++text) {
-            if (out == end) {
-                overflowed = true;
-                break;
-            }
-            *out++ = *text;
-        }
-        *out = '\0';
-        position = out;
-    }
     void put(char character) {
         char* const at = position;
         // Once full, the position stays at last.

@@ -4,6 +4,7 @@
 #include "nameText.h"
 #include "nodeStorage.h"
 #include "textWriter.h"
+#include "treePrinter.h"
 
 namespace quorin {
 
@@ -36,13 +37,8 @@ knob* varKnob::boundValue(const binding* environment) const {
 }
 
 // A found value is evaluated without any environment: it must stand on its own.
-// Most are numbers, whose value is read here.
 evaluation varKnob::evaluate(const binding* environment) const {
-    if (const knob* value = boundValue(environment)) {
-        if (value->kind == nodeKind::number)
-            return valueOf(static_cast<const numKnob*>(value)->value);
-        return value->evaluate(nullptr);
-    }
+    if (const knob* value = boundValue(environment)) return evaluateOperand(*value, nullptr);
     reportError(undefinedVariable, name());
     return failureOf(undefinedVariable);
 }
@@ -55,7 +51,7 @@ knob* varKnob::reduce(const binding* environment) {
 
 int varKnob::print(textWriter& out) const {
     const std::size_t start = out.length();
-    out.writeUnmeasured(name());
+    printTree(*this, out);
     return static_cast<int>(out.length() - start);
 }
 

@@ -72,21 +72,6 @@ TEST_F(printingTest, writerStopsAtItsCapacityAndCanBeCut) {
     EXPECT_FALSE(out.full());
 }
 
-TEST_F(printingTest, namesAreCutAtTheCapacityAsOtherTextIs) {
-    for (std::size_t capacity = 1; capacity <= 9; ++capacity) {
-        char measured[9];
-        char unmeasured[9];
-        textWriter first(measured, capacity);
-        textWriter second(unmeasured, capacity);
-        for (const char* text : {"ab", "", "cde", "f"}) {
-            first.write(text);
-            second.writeUnmeasured(text);
-            EXPECT_EQ(second.full(), first.full()) << "capacity " << capacity;
-        }
-        EXPECT_STREQ(unmeasured, measured) << "capacity " << capacity;
-    }
-}
-
 // Wherever the room ends, inside a number, a name, an application or
 // between two operators, what is printed is the text's first characters and
 // the writer is full exactly when some were left out.

@@ -12,7 +12,7 @@ namespace worksheet {
 worksheetCore::worksheetCore(observer& watcher)
     : watcher(watcher), answerLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)),
       historyLines(std::make_unique_for_overwrite<ringSlot[]>(ringSlots)) {
-    displayTexts.fill("");
+    displayLines.fill("");
     for (int slot = 0; slot < ringSlots; ++slot) {
         historyLines[slot][0] = unwrittenMark;
     }
@@ -56,7 +56,7 @@ void worksheetCore::showText(const char* text, std::size_t length, textKind kind
 
 // A text that stays where it lies for as long as its entry is shown.
 void worksheetCore::showInPlace(const char* text, std::size_t length, textKind kind) {
-    displayTexts[displayNext] = text;
+    displayLines[displayNext] = text;
     displayNext = nextSlot(displayNext);
     watcher.textShown(text, length, kind, loadDepth());
 }

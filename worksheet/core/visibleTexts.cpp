@@ -10,7 +10,7 @@ int worksheetCore::visibleTexts(int sheetHeight, int lineHeight, const char** te
     // One slot always stays hidden: the oldest, which the next text overwrites.
     const int count = std::clamp(rowsThatFit, 0, maxVisibleTexts);
     for (int row = 0; row < count; ++row) {
-        texts[row] = displayTexts[(row + displayNext - count + ringSlots) % ringSlots];
+        texts[row] = displayLines[(row + displayNext - count + ringSlots) % ringSlots];
     }
     return count;
 }

@@ -151,7 +151,7 @@ class worksheetCore {
     // one history slot and at least one entry, so every text the sheet
     // shows still stands there. Every other text lies in the answer slot of
     // its entry.
-    std::array<const char*, ringSlots> displayTexts;
+    std::array<const char*, ringSlots> displayLines;
     std::unique_ptr<ringSlot[]> answerLines;
     int displayNext = 0;
     // Lines run so far. historyNext receives the next line, historyCursor
